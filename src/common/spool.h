@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/database.h"
+
+// Registers a print-script file in SPOOL and returns its name ("00000042.PRN").
+// The numbers are taken inside BEGIN IMMEDIATE, so two programs never hand out
+// one name twice. tipDoc is the document type as the caller has it (Qx381: the
+// number 6; 0951REP: the text of its command line). tipDocColumn is the column
+// name as the caller writes it ("tip_doc_d" or "Tip_doc_d").
+// Raises DbError on a database error or a non-numeric Archivo; then no row is added.
+QString fRegistrarSpool(Database &db, const QString &sCodRep, const QVariant &tipDoc,
+                        const QString &sDocId, const QString &usuario,
+                        const QString &tipDocColumn = QStringLiteral("tip_doc_d"));

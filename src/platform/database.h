@@ -1,0 +1,92 @@
+#pragma once
+// The shared database: SQLite through Qt Sql in place of the legacy engine.
+// Every value goes in through bound parameters; errors are raised as DbError
+// with the legacy error numbers (busy, locked, read-only -> 3051).
+#include <QList>
+#include <QPair>
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+struct DbError : std::runtime_error {
+    DbError(int number, const QString &description);
+    int number;
+    QString description;   // Spanish
+};
+
+// A row as it is written: column names in the order the writing code assigns
+// them (the control code reads the fields by position).
+struct Campo { QString nombre; QVariant valor; };
+using Registro = QList<Campo>;
+
+class Database {
+public:
+    // Opens an existing file read-write (never creates it), busy timeout of a
+    // few seconds, probe query so that a locked or foreign file fails at once.
+    // The workgroup file, user and password are only recorded.
+    static std::shared_ptr<Database> open(const QString &path, const QString &workgroup = QString(),
+                                          const QString &user = QString(), const QString &password = QString());
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    QString path() const { return m_path; }
+    QString workgroup() const { return m_workgroup; }
+    QString user() const { return m_user; }
+    QSqlDatabase handle() const;
+
+    // SELECT with bound values ('?' placeholders); rows with columns found by
+    // name case-insensitively. Date columns come back as stored (ISO text):
+    // use toDate()/toDateTime() to read them as dates.
+    QList<QSqlRecord> select(const QString &sql, const QVariantList &params = {}) const;
+    // First row's first column, or a null QVariant when no row.
+    QVariant scalar(const QString &sql, const QVariantList &params = {}) const;
+    // DELETE/UPDATE/other statements; returns the rows affected.
+    int exec(const QString &sql, const QVariantList &params = {});
+
+    // Add-new: one INSERT of the columns in the given order.
+    void addNew(const QString &table, const Registro &row);
+    // Edit: UPDATE of the given columns where whereSql (with its own values) holds.
+    int edit(const QString &table, const Registro &row, const QString &whereSql,
+             const QVariantList &whereParams = {});
+
+    // Dates go in as ISO text.
+    static QVariant bindable(const QVariant &v);
+    static QDate toDate(const QVariant &v);
+    static QDateTime toDateTime(const QVariant &v);
+
+    // For tests: called before every statement; throwing a DbError from it makes
+    // that statement fail.
+    void setFaultHook(std::function<void(const QString &sql)> hook) { m_fault = std::move(hook); }
+
+    // Maps a Qt/SQLite error to the legacy numbers and Spanish texts.
+    static DbError translate(const class QSqlError &e);
+
+private:
+    friend class Transaction;
+    Database() = default;
+    void check(const QString &sql) const;
+    QString m_path, m_workgroup, m_user, m_connection;
+    std::function<void(const QString &)> m_fault;
+    int m_depth = 0;   // nesting of Transaction scopes (savepoints inside)
+};
+
+// One user action's writes: committed only when commit() is called, rolled
+// back when the scope ends any other way. Nested scopes become savepoints.
+// immediate=true takes the write lock at once (BEGIN IMMEDIATE).
+class Transaction {
+public:
+    explicit Transaction(Database &db, bool immediate = false);
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+private:
+    Database &m_db;
+    bool m_done = false;
+    QString m_savepoint;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The settings file, read and written as the legacy profile functions do.
+#include <QString>
+
+namespace ini {
+
+// The folder standing in for the Windows folder: $QX_WINDIR when set,
+// else ~/.config/velantis/ (always with a trailing "/").
+QString windowsFolder();
+
+// Full path of a settings file named without folder: looked up in
+// windowsFolder() with its name matched case-insensitively; when none exists,
+// the path it would be created under (the name as given).
+QString resolve(const QString &fileName);
+
+// Section and key case-insensitive, first match wins, blanks around the value
+// removed, one pair of enclosing quotes removed, ';' lines are comments; a
+// missing file, section or key gives defaultValue.
+QString GetPrivateProfileString(const QString &section, const QString &key,
+                                const QString &defaultValue, const QString &fileName);
+
+// The key's line replaced in place or added at the end of its section (section
+// and file created when missing); every other byte of the file stays as it was;
+// the file is replaced atomically. False when the file could not be written.
+bool WritePrivateProfileString(const QString &section, const QString &key,
+                               const QString &value, const QString &fileName);
+
+} // namespace ini
