@@ -1,0 +1,142 @@
+// Byte values are those of the Windows-1252 code page table.
+#include <QtTest>
+
+#include "platform/textfile.h"
+
+class TstTextFile : public QObject {
+    Q_OBJECT
+private slots:
+    void encode_data();
+    void encode();
+    void undefinedBytes();
+    void writeLinesBytes();
+    void writeTextBytes();
+    void appendCreatesAndAppends();
+    void readLineEnds_data();
+    void readLineEnds();
+    void failures();
+private:
+    QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    QTemporaryDir m_dir;
+};
+
+void TstTextFile::encode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("back");   // what reading the bytes gives
+    QTest::newRow("ascii") << "ABC 123" << QByteArray("ABC 123") << "ABC 123";
+    QTest::newRow("accents") << QString::fromUtf8("áéíóúñÑ°¿")
+                             << QByteArray("\xE1\xE9\xED\xF3\xFA\xF1\xD1\xB0\xBF")
+                             << QString::fromUtf8("áéíóúñÑ°¿");
+    QTest::newRow("capitals") << QString::fromUtf8("ÁÉÍÓÚÜ")
+                              << QByteArray("\xC1\xC9\xCD\xD3\xDA\xDC")
+                              << QString::fromUtf8("ÁÉÍÓÚÜ");
+    QTest::newRow("quotes and euro") << QString::fromUtf8("‘0’ €")
+                                     << QByteArray("\x91" "0\x92 \x80")
+                                     << QString::fromUtf8("‘0’ €");
+    QTest::newRow("outside code page") << QString::fromUtf8("aăb→c")
+                                       << QByteArray("a?b?c") << "a?b?c";
+    QTest::newRow("outside the plane") << QString::fromUtf8("x\U0001F600y")
+                                       << QByteArray("x?y") << "x?y";
+    QTest::newRow("empty") << QString() << QByteArray() << QString();
+}
+
+void TstTextFile::encode()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, back);
+    QCOMPARE(textfile::toCp1252(text), bytes);
+    QCOMPARE(textfile::fromCp1252(bytes), back);
+}
+
+void TstTextFile::undefinedBytes()
+{
+    // 0x81 has no character in the code page: it reads as U+0081 and does not
+    // end the conversion.
+    const QString s = textfile::fromCp1252(QByteArray("a\x81\xF1"));
+    QCOMPARE(s.size(), 3);
+    QCOMPARE(s.at(1).unicode(), ushort(0x81));
+    QCOMPARE(s.at(2), QChar(0xF1));
+}
+
+void TstTextFile::writeLinesBytes()
+{
+    const QString path = m_dir.filePath("Mens.txt");
+    QString error;
+    QVERIFY(textfile::writeLines(path, {QString::fromUtf8("Año"), QString::fromUtf8("¿Sí?"), QString()}, &error));
+    QCOMPARE(readAll(path), QByteArray("A\xF1o\r\n\xBFS\xED?\r\n\r\n"));
+    QStringList lines;
+    QVERIFY(textfile::readLines(path, &lines, &error));
+    QCOMPARE(lines, (QStringList{QString::fromUtf8("Año"), QString::fromUtf8("¿Sí?"), QString()}));
+
+    // Rewriting replaces the whole file.
+    QVERIFY(textfile::writeLines(path, {"x"}, &error));
+    QCOMPARE(readAll(path), QByteArray("x\r\n"));
+}
+
+void TstTextFile::writeTextBytes()
+{
+    const QString path = m_dir.filePath("recibo.txt");
+    QVERIFY(textfile::writeText(path, QString::fromUtf8("Constancia N°")));
+    QCOMPARE(readAll(path), QByteArray("Constancia N\xB0"));
+}
+
+void TstTextFile::appendCreatesAndAppends()
+{
+    const QString path = m_dir.filePath("Trace.txt");
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(textfile::appendLine(path, QString::fromUtf8("línea 1")));
+    QVERIFY(textfile::appendLine(path, "linea 2"));
+    QCOMPARE(readAll(path), QByteArray("l\xEDnea 1\r\nlinea 2\r\n"));
+}
+
+void TstTextFile::readLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("no final end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+}
+
+void TstTextFile::readLineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const QString path = m_dir.filePath("read.txt");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    QStringList got{"stale"};
+    QVERIFY(textfile::readLines(path, &got));
+    QCOMPARE(got, lines);
+}
+
+void TstTextFile::failures()
+{
+    const QString missingDir = m_dir.filePath("no-such-folder/Mens.txt");
+    QString error;
+    QVERIFY(!textfile::writeLines(missingDir, {"a"}, &error));
+    QVERIFY(error.startsWith("No se pudo crear el archivo "));
+    QVERIFY(error.contains(missingDir));
+    error.clear();
+    QVERIFY(!textfile::appendLine(missingDir, "a", &error));
+    QVERIFY(error.startsWith("No se pudo abrir el archivo "));
+    error.clear();
+    QStringList lines;
+    QVERIFY(!textfile::readLines(missingDir, &lines, &error));
+    QVERIFY(error.startsWith("No se pudo leer el archivo "));
+    QVERIFY(!QFile::exists(missingDir));
+}
+
+QTEST_APPLESS_MAIN(TstTextFile)
+#include "tst_textfile.moc"
