@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "receipt/main000.h"
+
+int main(int argc, char **argv)
+{
+    return Main(argc, argv);
+}

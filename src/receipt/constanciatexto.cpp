@@ -1,0 +1,94 @@
+// The text receipt: the same data as the graphic one, as fixed-pitch lines.
+#include "receipt/constancia.h"
+#include "receipt/main000.h"
+#include "receipt/salidatexto.h"
+
+#include "platform/vbruntime.h"
+
+#include <QSqlRecord>
+
+namespace {
+
+const QString kLadoSello = QString(53, QLatin1Char(' ')) + QStringLiteral("|") + QString(25, QLatin1Char(' ')) + QStringLiteral("|");
+const QString kPieSello = QString(54, QLatin1Char(' ')) + QString(25, QLatin1Char('-')) + QStringLiteral(" ");
+const QString kTablaArriba = QStringLiteral(" ") + QString(30, QLatin1Char('-')) + QStringLiteral("RECHAZO")
+                             + QString(41, QLatin1Char('-')) + QStringLiteral(" ");
+const QString kTablaCabeza = QStringLiteral("|CODIGO|") + QString(26, QLatin1Char(' ')) + QStringLiteral("DESCRIPCION")
+                             + QString(34, QLatin1Char(' ')) + QStringLiteral("|");
+const QString kRegla = QStringLiteral(" ") + QString(78, QLatin1Char('-')) + QStringLiteral(" ");
+
+void pVacias(int n)
+{
+    for (int i = 0; i < n; ++i)
+        pSalidaLinea(QString());
+}
+
+// Lines 11 to 18 of a receipt: the data, the control line and the stamp frame.
+void pCopiaTexto(const DatosConstancia &d)
+{
+    pSalidaLinea(QStringLiteral("DOCUMENTO       : ") + d.documento);
+    pSalidaLinea(QStringLiteral("RAZON SOCIAL    : ") + d.razonSocial);
+    pSalidaLinea(QStringLiteral("FORMULARIO      : ") + d.formulario);
+    pSalidaLinea(QStringLiteral("PERIODO         : ") + d.periodo);
+    for (const DatosConstancia::Linea &l : d.bloques)
+        pSalidaLinea(l.texto);
+    pVacias(1);
+    pSalidaLinea(d.control);
+    for (int i = 0; i < 6; ++i)
+        pSalidaLinea(kLadoSello);
+    pSalidaLinea(kPieSello);
+}
+
+void pTablaRechazoTexto()
+{
+    pSalidaLinea(kTablaArriba);
+    pSalidaLinea(kTablaCabeza);
+    pSalidaLinea(kRegla);
+    for (const MotivoRechazo &m : kMotivosRechazo) {
+        // a longer description sticks out of the frame
+        const QString descripcion = QString::fromUtf8(m.descripcion).leftJustified(70, QLatin1Char(' '));
+        pSalidaLinea(QStringLiteral("|   |") + QLatin1String(m.codigo) + QStringLiteral("| ") + descripcion
+                     + QStringLiteral("|"));
+        pSalidaLinea(kRegla);
+    }
+}
+
+} // namespace
+
+void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
+                      const QString &sPeriodo, const QString &sControl, const QString &sBase)
+{
+    gsDestino = QStringLiteral("ARCHIVO");
+    giArchivoSalida = std::make_shared<ArchivoSalida>(gsRutaRpt + sBase + QStringLiteral(".PRN"));
+
+    const ConsultaCab consulta = fConsultaCab(sTipDoc, sDocId, sFormulario, sPeriodo);
+    gsSql = consulta.traza;
+    pTrace(gsSql);
+    const QList<QSqlRecord> filas = gdbBase->select(consulta.sql, consulta.params);
+    int pagina = 0;
+    for (const QSqlRecord &cab : filas) {
+        ++pagina;
+        const DatosConstancia d = fDatosConstancia(cab, sTipDoc, sDocId, sFormulario, sPeriodo, sControl);
+        pSalidaLinea(QStringLiteral("<!font!>Courier New<!/font!>"));
+        pSalidaLinea(QStringLiteral("<!fontsize!>10<!/fontsize!>"));
+        pSalidaLinea(QStringLiteral("<!bold!>"));
+        pSalidaLinea(fFechaHoy() + QString(54, QLatin1Char(' ')) + QStringLiteral("Pag . ")
+                     + vb::Format(double(pagina), QStringLiteral("0000")) + QStringLiteral("/0001"));
+        pSalidaLinea(fHoraAhora());
+        pSalidaLinea(QStringLiteral("<!underline!>"));
+        pSalidaLinea(QString(26, QLatin1Char(' ')) + QStringLiteral("CONSTANCIA DE PRESENTACION")
+                     + QString(26, QLatin1Char(' ')));
+        pSalidaLinea(QStringLiteral("<!/underline!>"));
+        pVacias(2);
+        pSalidaLinea(QStringLiteral("<!/bold!>"));
+        pCopiaTexto(d);
+        pVacias(3);
+        pTablaRechazoTexto();
+        pVacias(4);
+        pSalidaLinea(kRegla);
+        pVacias(1);
+        pCopiaTexto(d);
+        pSalidaLinea(QStringLiteral("<!np!>"));
+    }
+    giArchivoSalida->cerrar();
+}

@@ -1,0 +1,154 @@
+#include "receipt/main000.h"
+#include "receipt/constancia.h"
+#include "receipt/errorvb.h"
+#include "receipt/salidatexto.h"
+
+#include "platform/inifile.h"
+#include "platform/instancelock.h"
+#include "platform/msgbox.h"
+#include "platform/vbruntime.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::shared_ptr<Database> gdbBase;
+QString gsSysPath;
+QString gsBaseDatos;
+QString gsRutaRpt;
+QString gsRutaTmp;
+QString gsUsuario;
+QString gsSql;
+
+namespace {
+
+const QString kIni = QStringLiteral("QX000.INI");
+const QString kSeccion = QStringLiteral("Options");
+
+// Ends the run with the given exit status once its message has been shown.
+struct FinPrograma { int estado; };
+
+// The legacy read gives at most 254 characters (a 255-character buffer).
+QString fLeerClave(const QString &clave)
+{
+    return ini::GetPrivateProfileString(kSeccion, clave, QString(), kIni).left(254);
+}
+
+QString fDesdeCodigos(std::initializer_list<int> codigos)
+{
+    QString s;
+    for (int c : codigos)
+        s.append(QChar(c));
+    return s;
+}
+
+// The file names of a run are the command line's fields put together; they
+// must name files inside the report and temporary folders.
+bool fNombreValido(const QString &sBase)
+{
+    return !sBase.contains(QLatin1Char('/')) && !sBase.contains(QChar(0));
+}
+
+void pCopiarArchivo(const QString &origen, const QString &destino)
+{
+    QFile entrada(origen);
+    if (!entrada.open(QIODevice::ReadOnly))
+        errvb::lanzar(QFileInfo(origen).absoluteDir().exists() ? errvb::ArchivoNoEncontrado
+                                                                : errvb::RutaNoEncontrada);
+    const QByteArray datos = entrada.readAll();
+    if (!QFileInfo(destino).absoluteDir().exists())
+        errvb::lanzar(errvb::RutaNoEncontrada);
+    QSaveFile salida(destino);
+    if (!salida.open(QIODevice::WriteOnly) || salida.write(datos) != datos.size() || !salida.commit())
+        errvb::lanzar(errvb::AccesoRuta);
+}
+
+} // namespace
+
+LineaComando fCortarLineaComando(const QString &t)
+{
+    return {t.mid(0, 2), t.mid(2, 15), t.mid(17, 4), t.mid(21, 6), t.mid(27, 1), t.mid(28, 8)};
+}
+
+QString fTextoLineaComando(int argc, char **argv)
+{
+    QStringList partes;
+    for (int i = 1; i < argc; ++i)
+        partes << QString::fromLocal8Bit(argv[i]);
+    return partes.join(QLatin1Char(' '));
+}
+
+int pErrorEjecucion(int numero, const QString &descripcion)
+{
+    msg::MsgBox(QStringLiteral("Se ha producido el error '") + QString::number(numero)
+                    + QStringLiteral("' en tiempo de ejecución:\n\n") + descripcion,
+                16, QString::fromLatin1(kNombrePrograma));
+    return 1;
+}
+
+bool AbrirBaseDatos()
+{
+    // Fixed login of the workgroup file, kept out of the program's plain text.
+    const QString usuario = fDesdeCodigos({81, 88, 82, 69, 67, 73, 66, 79});
+    const QString clave = fDesdeCodigos({48, 57, 53, 49, 75, 86, 78, 82});
+    try {
+        gdbBase = Database::open(gsBaseDatos, gsSysPath + QStringLiteral("QX000.MDW"), usuario, clave);
+        return true;
+    } catch (const DbError &e) {
+        const QString texto = e.number == 3051
+                                  ? vb::Str(e.number) + QStringLiteral("- Base esta bloqueda")
+                                  : e.description + QStringLiteral("\n") + vb::Str(e.number);
+        msg::MsgBox(texto, 0, QStringLiteral("Error de Conección"));
+        throw FinPrograma{1};
+    }
+}
+
+void LeerIni()
+{
+    gsSysPath = vb::Trim(fLeerClave(QStringLiteral("SysPath")));
+    if (gsSysPath.isEmpty() || !QDir::setCurrent(gsSysPath))
+        errvb::lanzar(errvb::RutaNoEncontrada);
+    gsBaseDatos = vb::Trim(fLeerClave(QStringLiteral("DBPath")));
+    gsBaseDatos += vb::Trim(fLeerClave(QStringLiteral("DBName")));
+    AbrirBaseDatos();
+    gsRutaRpt = gsSysPath + QStringLiteral("RPT/");
+    gsRutaTmp = gsSysPath + QStringLiteral("TMP/");
+    gsUsuario = fLeerClave(QStringLiteral("SysUser"));
+}
+
+int Main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+
+    InstanceLock instancia(QString::fromLatin1(kNombrePrograma));
+    if (!instancia.acquire()) {
+        msg::MsgBox(QStringLiteral("La aplicación ya se encuentra en Ejecución"), 64, QStringLiteral("Orvilen"));
+        return 1;
+    }
+    const QString texto = fTextoLineaComando(argc, argv);
+    try {
+        LeerIni();
+        const LineaComando lc = fCortarLineaComando(texto);
+        const QString base = lc.sFormulario + lc.sPeriodo + lc.sMarcaArchivo + lc.sControl;
+        if (!fNombreValido(base)) {
+            msg::MsgBox(QStringLiteral("La línea de comandos da un nombre de archivo no válido (\"") + base
+                            + QStringLiteral("\"): la constancia solo puede escribirse en la carpeta de reportes."),
+                        16, QStringLiteral("Error en la línea de comandos"));
+            return 1;
+        }
+        const QString sBase = GenerarConstancia(lc.sTipDoc, lc.sDocId, lc.sFormulario, lc.sPeriodo,
+                                                lc.sControl, lc.sMarcaArchivo);
+        if (!pImprimirReporte(sBase + QStringLiteral(".PRN"), QStringLiteral("ARCHIVO")))
+            return 1;
+        pCopiarArchivo(gsArchivoTexto, gsRutaTmp + sBase + QStringLiteral(".TXT"));
+        return 0;
+    } catch (const FinPrograma &f) {
+        return f.estado;
+    } catch (const ErrorVB &e) {
+        return pErrorEjecucion(e.numero, e.descripcion);
+    } catch (const DbError &e) {
+        return pErrorEjecucion(e.number, e.description);
+    }
+}
