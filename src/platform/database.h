@@ -2,6 +2,8 @@
 // The shared database: SQLite through Qt Sql in place of the legacy engine.
 // Every value goes in through bound parameters; errors are raised as DbError
 // with the legacy error numbers (busy, locked, read-only -> 3051).
+#include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
@@ -11,6 +13,23 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+
+// Numbers raised as DbError (the legacy engine's numbers where it had one).
+namespace dberr {
+enum : int {
+    TiposNoCoinciden = 13,     // a text where a number was expected
+    Desbordamiento = 6,        // a value out of range of its type
+    SinConexion = 91,          // no open database
+    ErrorMotor = 3000,         // any other engine error (SQLite code in the text)
+    ClaveDuplicada = 3022,     // a row would repeat a unique key
+    NoExiste = 3024,           // the database file does not exist
+    DiscoLleno = 3026,         // no room left on the disk
+    ErrorDisco = 3043,         // disk or input/output error
+    Bloqueada = 3051,          // busy, locked, read-only or without permission
+    ErrorSql = 3075,           // a statement the engine refuses (syntax, unknown table or column)
+    FormatoNoReconocido = 3343 // the file is not a database, or is damaged
+};
+}
 
 struct DbError : std::runtime_error {
     DbError(int number, const QString &description);
@@ -54,12 +73,14 @@ public:
     int edit(const QString &table, const Registro &row, const QString &whereSql,
              const QVariantList &whereParams = {});
 
-    // Dates go in as ISO text.
+    // Dates go in as ISO text ("yyyy-MM-dd", "yyyy-MM-dd HH:mm:ss"); any QString,
+    // a null one included, goes in as text; only an invalid QVariant binds NULL.
     static QVariant bindable(const QVariant &v);
     static QDate toDate(const QVariant &v);
     static QDateTime toDateTime(const QVariant &v);
 
-    // For tests: called before every statement; throwing a DbError from it makes
+    // For tests: called before every statement (BEGIN, SAVEPOINT, COMMIT and
+    // RELEASE included, rollbacks excepted); throwing a DbError from it makes
     // that statement fail.
     void setFaultHook(std::function<void(const QString &sql)> hook) { m_fault = std::move(hook); }
 

@@ -1,0 +1,326 @@
+#include "platform/database.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+// Waiting time for the open probe: short, so that a locked file fails at once.
+constexpr int kProbeTimeoutMs = 250;
+// Waiting time for every later statement: another program may be writing.
+constexpr int kBusyTimeoutMs = 5000;
+
+QAtomicInt g_connectionCounter;
+
+// SQLite primary result codes (the low byte of an extended code).
+enum SqliteCode {
+    kError = 1, kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kCorrupt = 11,
+    kFull = 13, kCantOpen = 14, kConstraint = 19, kNotADb = 26
+};
+
+QString notFoundText(const QString &path)
+{
+    return QStringLiteral("No se encontró el archivo '%1'.").arg(path);
+}
+
+QString lockedText()
+{
+    return QStringLiteral("La base de datos está bloqueada por otro usuario o no tiene permiso para modificarla.");
+}
+
+QString notADbText(const QString &path)
+{
+    return QStringLiteral("Formato de base de datos no reconocido: '%1'.").arg(path);
+}
+
+} // namespace
+
+DbError::DbError(int n, const QString &d)
+    : std::runtime_error((QString::number(n) + QLatin1Char(' ') + d).toStdString()),
+      number(n), description(d)
+{
+}
+
+DbError Database::translate(const QSqlError &e)
+{
+    bool ok = false;
+    const int native = e.nativeErrorCode().toInt(&ok);
+    const QString detail = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    if (!ok)
+        return DbError(dberr::ErrorMotor,
+                       QStringLiteral("Error del motor de base de datos: %1").arg(detail));
+    switch (native & 0xff) {
+    case kBusy:
+    case kLocked:
+    case kReadOnly:
+    case kPerm:
+    case kCantOpen:
+        return DbError(dberr::Bloqueada, lockedText());
+    case kNotADb:
+    case kCorrupt:
+        return DbError(dberr::FormatoNoReconocido, QStringLiteral("Formato de base de datos no reconocido."));
+    case kConstraint:
+        return DbError(dberr::ClaveDuplicada,
+                       QStringLiteral("No se realizaron los cambios en la tabla porque crearían valores "
+                                      "duplicados en la clave (%1).").arg(detail));
+    case kFull:
+        return DbError(dberr::DiscoLleno, QStringLiteral("No hay espacio suficiente en el disco."));
+    case 10:   // SQLITE_IOERR
+        return DbError(dberr::ErrorDisco, QStringLiteral("Error de disco o de red (%1).").arg(detail));
+    case kError:
+        return DbError(dberr::ErrorSql, QStringLiteral("Error en la instrucción SQL (%1).").arg(detail));
+    default:
+        return DbError(dberr::ErrorMotor,
+                       QStringLiteral("Error del motor de base de datos (código %1): %2").arg(native).arg(detail));
+    }
+}
+
+std::shared_ptr<Database> Database::open(const QString &path, const QString &workgroup,
+                                         const QString &user, const QString &password)
+{
+    Q_UNUSED(password);   // SQLite has no workgroup security: only recorded
+    // The file is never created: check it is there and writable before the driver sees it.
+    const QFileInfo fi(path);
+    if (path.isEmpty() || !fi.exists() || !fi.isFile())
+        throw DbError(dberr::NoExiste, notFoundText(path));
+    if (!fi.isReadable() || !fi.isWritable() || !QFileInfo(fi.absolutePath()).isWritable())
+        throw DbError(dberr::Bloqueada, lockedText());
+    if (fi.size() == 0)
+        throw DbError(dberr::FormatoNoReconocido, notADbText(path));
+
+    std::shared_ptr<Database> db(new Database);
+    db->m_path = path;
+    db->m_workgroup = workgroup;
+    db->m_user = user;
+    db->m_connection = QStringLiteral("qxdb-%1").arg(g_connectionCounter.fetchAndAddRelaxed(1) + 1);
+
+    {
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), db->m_connection);
+        // mode=rw: read-write and never create, whatever the driver's own default.
+        QString uri = QUrl::fromLocalFile(fi.absoluteFilePath()).toString(QUrl::FullyEncoded);
+        uri += QStringLiteral("?mode=rw");
+        h.setDatabaseName(uri);
+        h.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kProbeTimeoutMs));
+        if (!h.open()) {
+            DbError err = translate(h.lastError());
+            if (err.number == dberr::FormatoNoReconocido)
+                err = DbError(err.number, notADbText(path));
+            throw err;   // the destructor removes the connection
+        }
+    }
+    // Probe: reading the schema fails at once on a locked or foreign file.
+    try {
+        db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        db->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs));
+    } catch (const DbError &e) {
+        if (e.number == dberr::FormatoNoReconocido)
+            throw DbError(e.number, notADbText(path));
+        throw;
+    }
+    return db;
+}
+
+Database::~Database()
+{
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase h = QSqlDatabase::database(m_connection, false);
+        if (h.isOpen())
+            h.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QSqlDatabase Database::handle() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+void Database::check(const QString &sql) const
+{
+    if (m_fault)
+        m_fault(sql);
+}
+
+namespace {
+
+QSqlQuery prepared(const QSqlDatabase &h, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q(h);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw Database::translate(q.lastError());
+    for (const QVariant &p : params)
+        q.addBindValue(Database::bindable(p));
+    return q;
+}
+
+} // namespace
+
+QList<QSqlRecord> Database::select(const QString &sql, const QVariantList &params) const
+{
+    check(sql);
+    QSqlQuery q = prepared(handle(), sql, params);
+    if (!q.exec())
+        throw translate(q.lastError());
+    QList<QSqlRecord> rows;
+    while (q.next())
+        rows.append(q.record());
+    if (q.lastError().isValid())
+        throw translate(q.lastError());
+    q.finish();
+    return rows;
+}
+
+QVariant Database::scalar(const QString &sql, const QVariantList &params) const
+{
+    const QList<QSqlRecord> rows = select(sql, params);
+    if (rows.isEmpty() || rows.first().count() == 0)
+        return QVariant();
+    return rows.first().value(0);
+}
+
+int Database::exec(const QString &sql, const QVariantList &params)
+{
+    check(sql);
+    QSqlQuery q = prepared(handle(), sql, params);
+    if (!q.exec())
+        throw translate(q.lastError());
+    const int n = q.numRowsAffected();
+    q.finish();
+    return n;
+}
+
+void Database::addNew(const QString &table, const Registro &row)
+{
+    QStringList names, marks;
+    QVariantList values;
+    for (const Campo &c : row) {
+        names << c.nombre;
+        marks << QStringLiteral("?");
+        values << c.valor;
+    }
+    exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+             .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+         values);
+}
+
+int Database::edit(const QString &table, const Registro &row, const QString &whereSql,
+                   const QVariantList &whereParams)
+{
+    if (row.isEmpty())
+        return 0;
+    QStringList sets;
+    QVariantList values;
+    for (const Campo &c : row) {
+        sets << c.nombre + QStringLiteral(" = ?");
+        values << c.valor;
+    }
+    QString sql = QStringLiteral("UPDATE %1 SET %2").arg(table, sets.join(QStringLiteral(", ")));
+    const QString where = whereSql.trimmed();
+    if (!where.isEmpty()) {
+        if (where.startsWith(QLatin1String("WHERE "), Qt::CaseInsensitive))
+            sql += QLatin1Char(' ') + where;
+        else
+            sql += QStringLiteral(" WHERE ") + where;
+    }
+    return exec(sql, values + whereParams);
+}
+
+QVariant Database::bindable(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.isNull() ? QVariant() : QVariant(v.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+    case QMetaType::QDateTime:
+        return v.isNull() ? QVariant()
+                          : QVariant(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    case QMetaType::QTime:
+        return v.isNull() ? QVariant() : QVariant(v.toTime().toString(QStringLiteral("HH:mm:ss")));
+    case QMetaType::QString:
+        // Qt binds a null QString as NULL; the writing code means "".
+        return v.toString().isNull() ? QVariant(QStringLiteral("")) : v;
+    default:
+        return v;
+    }
+}
+
+QDate Database::toDate(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date();
+    const QString s = v.toString().trimmed();
+    QDate d = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        d = QDate::fromString(s.left(10), QStringLiteral("dd/MM/yyyy"));
+    return d;
+}
+
+QDateTime Database::toDateTime(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.typeId() == QMetaType::QDate)
+        return QDateTime(v.toDate(), QTime(0, 0));
+    const QString s = v.toString().trimmed();
+    QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    if (!dt.isValid()) {
+        const QDate d = toDate(v);
+        if (d.isValid())
+            dt = QDateTime(d, QTime(0, 0));
+    }
+    return dt;
+}
+
+// ---------------------------------------------------------------------------
+
+Transaction::Transaction(Database &db, bool immediate) : m_db(db)
+{
+    if (m_db.m_depth == 0) {
+        m_db.exec(immediate ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+    } else {
+        m_savepoint = QStringLiteral("qx_sp%1").arg(m_db.m_depth);
+        m_db.exec(QStringLiteral("SAVEPOINT ") + m_savepoint);
+    }
+    ++m_db.m_depth;
+}
+
+void Transaction::commit()
+{
+    if (m_done)
+        return;
+    if (m_savepoint.isEmpty())
+        m_db.exec(QStringLiteral("COMMIT"));
+    else
+        m_db.exec(QStringLiteral("RELEASE ") + m_savepoint);
+    m_done = true;
+    --m_db.m_depth;
+}
+
+Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    // Rollbacks bypass the fault hook and never throw: the engine may already
+    // have undone the transaction after the failure that brought us here.
+    QSqlDatabase h = m_db.handle();
+    auto run = [&h](const QString &sql) {
+        QSqlQuery q(h);
+        q.exec(sql);
+    };
+    if (m_savepoint.isEmpty()) {
+        run(QStringLiteral("ROLLBACK"));
+    } else {
+        run(QStringLiteral("ROLLBACK TO ") + m_savepoint);
+        run(QStringLiteral("RELEASE ") + m_savepoint);
+    }
+    --m_db.m_depth;
+}

@@ -1,0 +1,331 @@
+#include "platform/database.h"
+#include "../support/testdb.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+QStringList listado(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// Holds an exclusive lock on the file through a connection of its own.
+class Bloqueo {
+public:
+    explicit Bloqueo(const QString &path)
+    {
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bloqueo"));
+        h.setDatabaseName(path);
+        ok = h.open();
+        QSqlQuery q(h);
+        ok = ok && q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))
+            && q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~Bloqueo()
+    {
+        {
+            QSqlDatabase h = QSqlDatabase::database(QStringLiteral("bloqueo"), false);
+            QSqlQuery(h).exec(QStringLiteral("ROLLBACK"));
+            h.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("bloqueo"));
+    }
+    bool ok = false;
+};
+
+int cuenta(Database &db, const QString &table)
+{
+    return db.scalar(QStringLiteral("SELECT count(*) FROM ") + table).toInt();
+}
+
+void agregarCab(Database &db, const QString &ruc)
+{
+    db.addNew(QStringLiteral("CAB"), {{"DOC_ID_D", ruc}, {"TIP_DOC_D", 6}, {"PERIODO", "1998"},
+                                      {"FORMULARIO", "0951"}, {"cNumero", "0"}});
+}
+
+} // namespace
+
+class TstDatabase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void archivoQueFalta()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/QX000.MDB");
+        try {
+            Database::open(path);
+            QFAIL("opened a missing file");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3024);
+            QVERIFY(e.description.contains(path));
+        }
+        QVERIFY(listado(dir.path()).isEmpty());
+    }
+
+    void archivoQueNoEsBase_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::newRow("texto") << QByteArray("[Options]\r\nSysPath=/home/qx/\r\n");
+        QTest::newRow("vacío") << QByteArray();
+    }
+    void archivoQueNoEsBase()
+    {
+        QFETCH(QByteArray, contenido);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/QX000.MDB");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenido);
+        f.close();
+        try {
+            Database::open(path);
+            QFAIL("opened a file that is no database");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3343);
+        }
+        QCOMPARE(listado(dir.path()), QStringList{QStringLiteral("QX000.MDB")});
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), contenido);
+    }
+
+    void baseBloqueadaFallaEnseguida()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        Bloqueo lock(env.rutaBase);
+        QVERIFY(lock.ok);
+        const QStringList antes = listado(env.dbPath);
+        QElapsedTimer t;
+        t.start();
+        try {
+            Database::open(env.rutaBase);
+            QFAIL("opened a locked database");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3051);
+        }
+        QVERIFY2(t.elapsed() < 2000, "the open probe waited too long");
+        QCOMPARE(listado(env.dbPath), antes);
+    }
+
+    void archivoDeSoloLectura()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes any file");
+        testdb::Entorno env;
+        QVERIFY(QFile::setPermissions(env.rutaBase, QFile::ReadOwner));
+        try {
+            Database::open(env.rutaBase);
+            QFAIL("opened a read-only file for writing");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3051);
+        }
+    }
+
+    void abiertaPorDosALaVez()
+    {
+        testdb::Entorno env;
+        auto a = env.abrir();
+        auto b = env.abrir();
+        QVERIFY(a->handle().connectionName() != b->handle().connectionName());
+        agregarCab(*a, QStringLiteral("20000000001"));
+        QCOMPARE(cuenta(*b, QStringLiteral("CAB")), 1);
+        QCOMPARE(a->path(), env.rutaBase);
+    }
+
+    void datosRegistrados()
+    {
+        testdb::Entorno env;
+        auto db = Database::open(env.rutaBase, QStringLiteral("/s/QX000.MDW"), QStringLiteral("abcdefgh"),
+                                 QStringLiteral("12345678"));
+        QCOMPARE(db->workgroup(), QStringLiteral("/s/QX000.MDW"));
+        QCOMPARE(db->user(), QStringLiteral("abcdefgh"));
+    }
+
+    void fechasComoTextoIso()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->addNew(QStringLiteral("SPOOL"), {{"CodRep", "PR0003"},
+                                             {"Fecha", QDateTime(QDate(1999, 3, 15), QTime(10, 20, 30))}});
+        db->addNew(QStringLiteral("CAB"), {{"DOC_ID_D", "20000000001"}, {"fec_pro", QDate(1998, 12, 9)}});
+        QCOMPARE(db->scalar(QStringLiteral("SELECT Fecha FROM SPOOL")).toString(),
+                 QStringLiteral("1999-03-15 10:20:30"));
+        const QVariant fec = db->scalar(QStringLiteral("SELECT fec_pro FROM CAB"));
+        QCOMPARE(fec.toString(), QStringLiteral("1998-12-09"));
+        QCOMPARE(Database::toDate(fec), QDate(1998, 12, 9));
+        QCOMPARE(Database::toDateTime(db->scalar(QStringLiteral("SELECT Fecha FROM SPOOL"))),
+                 QDateTime(QDate(1999, 3, 15), QTime(10, 20, 30)));
+    }
+
+    void textoNuloSeGuardaVacio()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->addNew(QStringLiteral("CLAVES"), {{"Usuario", QString()}, {"Tipo", QVariant()}});
+        const QList<QSqlRecord> rows = db->select(QStringLiteral("SELECT usuario, TIPO FROM CLAVES"));
+        QCOMPARE(rows.size(), 1);
+        QVERIFY(!rows.first().value(QStringLiteral("Usuario")).isNull());
+        QCOMPARE(rows.first().value(QStringLiteral("Usuario")).toString(), QString(""));
+        QVERIFY(rows.first().value(QStringLiteral("tipo")).isNull());
+    }
+
+    void valoresConApostrofo()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->addNew(QStringLiteral("CLAVES"), {{"Usuario", "D'ANGELO"}, {"Tipo", "1"}});
+        QCOMPARE(db->scalar(QStringLiteral("SELECT Tipo FROM CLAVES WHERE Usuario = ?"), {"d'angelo"}).toString(),
+                 QStringLiteral("1"));
+        QCOMPARE(db->edit(QStringLiteral("CLAVES"), {{"Tipo", "0"}}, QStringLiteral("Usuario = ?"), {"D'ANGELO"}), 1);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT Tipo FROM CLAVES")).toString(), QStringLiteral("0"));
+    }
+
+    void claveDuplicadaYSqlErroneo()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        try {
+            agregarCab(*db, QStringLiteral("20000000001"));
+            QFAIL("a second CAB row for one key");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3022);
+        }
+        try {
+            db->select(QStringLiteral("SELECT * FROM NOEXISTE"));
+            QFAIL("selected from a missing table");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3075);
+        }
+    }
+
+    void traduccion_data()
+    {
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("busy") << "5" << 3051;
+        QTest::newRow("busy extendido") << "517" << 3051;
+        QTest::newRow("locked") << "6" << 3051;
+        QTest::newRow("readonly") << "8" << 3051;
+        QTest::newRow("perm") << "3" << 3051;
+        QTest::newRow("cantopen") << "14" << 3051;
+        QTest::newRow("notadb") << "26" << 3343;
+        QTest::newRow("unique") << "2067" << 3022;
+        QTest::newRow("full") << "13" << 3026;
+        QTest::newRow("ioerr") << "10" << 3043;
+        QTest::newRow("sql") << "1" << 3075;
+        QTest::newRow("otro") << "21" << 3000;
+    }
+    void traduccion()
+    {
+        QFETCH(QString, codigo);
+        QFETCH(int, numero);
+        const DbError e = Database::translate(QSqlError(QStringLiteral("drv"), QStringLiteral("db"),
+                                                        QSqlError::StatementError, codigo));
+        QCOMPARE(e.number, numero);
+        QVERIFY(!e.description.isEmpty());
+    }
+
+    void transaccionConfirmadaYDeshecha()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        {
+            Transaction t(*db);
+            agregarCab(*db, QStringLiteral("20000000001"));
+            t.commit();
+        }
+        {
+            Transaction t(*db, true);
+            agregarCab(*db, QStringLiteral("20000000002"));
+        }   // no commit: undone
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 1);
+    }
+
+    void transaccionesAnidadas()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        {
+            Transaction outer(*db);
+            agregarCab(*db, QStringLiteral("20000000001"));
+            {
+                Transaction inner(*db);
+                agregarCab(*db, QStringLiteral("20000000002"));
+            }   // inner undone only
+            {
+                Transaction inner(*db, true);
+                agregarCab(*db, QStringLiteral("20000000003"));
+                inner.commit();
+            }
+            outer.commit();
+        }
+        const QList<QSqlRecord> rows = db->select(QStringLiteral("SELECT DOC_ID_D FROM CAB ORDER BY 1"));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).value(0).toString(), QStringLiteral("20000000001"));
+        QCOMPARE(rows.at(1).value(0).toString(), QStringLiteral("20000000003"));
+    }
+
+    void fallaProvocadaDejaLosDatosAnteriores()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000009"));
+        int inserts = 0;
+        db->setFaultHook([&inserts](const QString &sql) {
+            if (sql.startsWith(QLatin1String("INSERT")) && ++inserts == 2)
+                throw DbError(3043, QStringLiteral("falla de prueba"));
+        });
+        try {
+            Transaction t(*db);
+            agregarCab(*db, QStringLiteral("20000000001"));
+            agregarCab(*db, QStringLiteral("20000000002"));
+            t.commit();
+            QFAIL("the hook did not fire");
+        } catch (const DbError &e) {
+            QCOMPARE(e.description, QStringLiteral("falla de prueba"));
+        }
+        db->setFaultHook({});
+        const QList<QSqlRecord> rows = db->select(QStringLiteral("SELECT DOC_ID_D FROM CAB"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().value(0).toString(), QStringLiteral("20000000009"));
+    }
+
+    void fallaAlConfirmar()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->setFaultHook([](const QString &sql) {
+            if (sql == QLatin1String("COMMIT"))
+                throw DbError(3051, QStringLiteral("bloqueada"));
+        });
+        try {
+            Transaction t(*db);
+            agregarCab(*db, QStringLiteral("20000000001"));
+            t.commit();
+            QFAIL("commit did not fail");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3051);
+        }
+        db->setFaultHook({});
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 0);
+        // The connection is usable again for the next action.
+        Transaction t(*db);
+        agregarCab(*db, QStringLiteral("20000000001"));
+        t.commit();
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDatabase)
+#include "tst_database.moc"

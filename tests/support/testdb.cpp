@@ -1,0 +1,117 @@
+#include "testdb.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace testdb {
+
+QStringList sentenciasEsquema()
+{
+    QFile f(QStringLiteral(QX_SCHEMA_FILE));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString text;
+    for (const QString &line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().startsWith(QLatin1String("--")))
+            text += line + QLatin1Char('\n');
+    }
+    QStringList out;
+    for (const QString &s : text.split(QLatin1Char(';'))) {
+        if (!s.trimmed().isEmpty())
+            out << s.trimmed();
+    }
+    return out;
+}
+
+bool crearBase(const QString &path, QString *error)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("qxtest-create-%1").arg(++counter);
+    bool ok = true;
+    {
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        h.setDatabaseName(path);
+        if (!h.open()) {
+            ok = false;
+            if (error)
+                *error = h.lastError().text();
+        }
+        const QStringList stmts = sentenciasEsquema();
+        if (ok && stmts.isEmpty()) {
+            ok = false;
+            if (error)
+                *error = QStringLiteral("schema not readable: ") + QStringLiteral(QX_SCHEMA_FILE);
+        }
+        for (const QString &s : stmts) {
+            if (!ok)
+                break;
+            QSqlQuery q(h);
+            if (!q.exec(s)) {
+                ok = false;
+                if (error)
+                    *error = q.lastError().text() + QStringLiteral(" in: ") + s;
+            }
+        }
+        h.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,
+                 const QString &dbName, const QString &sysUser)
+{
+    const QStringList lines = {
+        QStringLiteral("[Options]"),
+        QStringLiteral("SysPath=") + sysPath,
+        QStringLiteral("SysVersion=1.0"),
+        QStringLiteral("DBPath=") + dbPath,
+        QStringLiteral("DBName=") + dbName,
+        QStringLiteral("SysMenu=1"),
+        QStringLiteral("SysUser=") + sysUser,
+    };
+    return textfile::writeLines(path, lines);
+}
+
+Entorno::Entorno(bool withDatabase, const QString &u) : usuario(u)
+{
+    m_oldCwd = QDir::currentPath();
+    m_hadWindir = qEnvironmentVariableIsSet("QX_WINDIR");
+    m_oldWindir = qgetenv("QX_WINDIR");
+    if (!m_dir.isValid())
+        return;
+    const QString root = m_dir.path();
+    sysPath = root + QStringLiteral("/sistema/");
+    windir = root + QStringLiteral("/windows/");
+    dbPath = sysPath;
+    dbName = QStringLiteral("QX000.MDB");
+    rutaBase = dbPath + dbName;
+    rutaIni = windir + QStringLiteral("QX000.INI");
+    QDir d;
+    m_ok = d.mkpath(sysPath + QStringLiteral("RPT")) && d.mkpath(sysPath + QStringLiteral("TMP"))
+        && d.mkpath(sysPath + QStringLiteral("0951")) && d.mkpath(windir);
+    qputenv("QX_WINDIR", windir.toLocal8Bit());
+    if (m_ok && withDatabase)
+        m_ok = crearBase(rutaBase);
+    if (m_ok)
+        m_ok = escribirIni(rutaIni, sysPath, dbPath, dbName, usuario);
+}
+
+Entorno::~Entorno()
+{
+    QDir::setCurrent(m_oldCwd);
+    if (m_hadWindir)
+        qputenv("QX_WINDIR", m_oldWindir);
+    else
+        qunsetenv("QX_WINDIR");
+}
+
+std::shared_ptr<Database> Entorno::abrir() const
+{
+    return Database::open(rutaBase);
+}
+
+} // namespace testdb

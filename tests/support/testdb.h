@@ -1,0 +1,57 @@
+#pragma once
+// Test helpers: a throw-away host folder with a database made from
+// schema/qx000.sql and a stand-in Windows folder holding QX000.INI.
+//
+//   testdb::Entorno env;                 // temp folders, $QX_WINDIR set, INI written
+//   auto db = env.abrir();               // Database::open on env.rutaBase
+//   db->exec("INSERT INTO CLAVES (Usuario, Tipo) VALUES (?, ?)", {"ADMIN", "0"});
+//
+// Everything is removed, $QX_WINDIR and the current folder restored, when the
+// Entorno goes out of scope. Link with qxtestsupport.
+#include "platform/database.h"
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testdb {
+
+// Creates the file `path` (which must not exist) with the tables of
+// schema/qx000.sql. False, with *error set, when it cannot.
+bool crearBase(const QString &path, QString *error = nullptr);
+
+// The CREATE statements of schema/qx000.sql, one per element.
+QStringList sentenciasEsquema();
+
+// Writes an INI file in Windows-1252 with CR LF lines:
+// [Options] SysPath, SysVersion, DBPath, DBName, SysMenu, SysUser.
+bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,
+                 const QString &dbName, const QString &sysUser);
+
+class Entorno {
+public:
+    // withDatabase=false leaves the database file uncreated (for open failures).
+    explicit Entorno(bool withDatabase = true, const QString &usuario = QStringLiteral("USUARIO1"));
+    ~Entorno();
+    Entorno(const Entorno &) = delete;
+    Entorno &operator=(const Entorno &) = delete;
+
+    bool valido() const { return m_ok; }
+    QString sysPath;    // host folder, ends with "/", holds RPT/, TMP/ and 0951/
+    QString dbPath;     // folder of the database, ends with "/" (== sysPath)
+    QString dbName;     // "QX000.MDB"
+    QString rutaBase;   // dbPath + dbName
+    QString windir;     // $QX_WINDIR while the Entorno lives, ends with "/"
+    QString rutaIni;    // windir + "QX000.INI"
+    QString usuario;    // SysUser written into the INI
+
+    // Opens the database as the programs do (throws DbError).
+    std::shared_ptr<Database> abrir() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldWindir;
+    bool m_hadWindir = false;
+    QString m_oldCwd;
+    bool m_ok = false;
+};
+
+} // namespace testdb
