@@ -1,7 +1,63 @@
+// Qx381: the data-entry program of form 0951. It runs only when started from
+// the host (its window "Velantis" must be on screen) and only once at a time.
+#include "shell/core/modglobal.h"
+#include "shell/ui/cwindows.h"
+#include "shell/ui/mdifrm.h"
+#include "shell/ui/mensajes.h"
+#include "shell/ui/pantalla.h"
+#include "platform/instancelock.h"
+#include "platform/msgbox.h"
+#include "platform/utilitario.h"
+
 #include <QApplication>
+#include <QCoreApplication>
+#include <memory>
+
+namespace {
+
+// The windows of the other subsystems plug into the shell here, before the
+// main window is built (see shell/ui/registroventanas.h).
+void pRegistrarVentanas()
+{
+}
+
+}
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    std::unique_ptr<QCoreApplication> app;
+    const bool hayPantalla = fPuedeAbrirPantalla();
+    if (hayPantalla)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    pInstalarMensajes(hayPantalla);
+
+    goUtilitario = new cUtilitario;
+    {
+        cWindows ventanas;
+        if (!ventanas.CorreApp(QStringLiteral("Velantis"))) {
+            msg::MsgBox(QStringLiteral("Debe ejecutar este módulo desde el Redizudira del ZRV"), 16,
+                        QStringLiteral("Error al ejecutar el módulo"));
+            return 1;
+        }
+    }
+
+    InstanceLock instancia(QStringLiteral("Qx381"));
+    if (!instancia.acquire()) {
+        msg::MsgBox(QStringLiteral("La Aplicación ya se encuentra en ejecución"), 64,
+                    QStringLiteral("Declaración Pago Anual Impuesto a la Renta"));
+        return 1;
+    }
+
+    pRegistrarVentanas();
+
+    MDIFrm principal;
+    if (!principal.MDIForm_Load())
+        return 1;
+    const int estado = app->exec();
+    gdbBase.reset();
+    delete goUtilitario;
+    goUtilitario = nullptr;
+    return estado;
 }
