@@ -84,4 +84,5 @@ void ModeloCasillas::limpiar()
         c.texto.clear();
     for (auto &v : m_campos)
         v.clear();
+    emit reiniciado();
 }

@@ -49,8 +49,14 @@ public:
     // Raises campoCambiado only when the value really changes.
     void setCampo(const QString &nombre, const QString &valor);
 
-    // Empties every box and field without raising change events.
+    // Empties every box and field without raising change events; views
+    // refresh from reiniciado().
     void limpiar();
+
+    // Requests for the views bound to the store (the store only relays them):
+    // give box n the focus, show a page of the window.
+    void pedirFoco(int n) { emit focoPedido(n); }
+    void pedirPagina(int pagina) { emit paginaPedida(pagina); }
 
     bool bModificado = false;
     bool bCargando = false;
@@ -59,6 +65,9 @@ signals:
     void textoCambiado(int n);
     void estadoCambiado(int n);     // enabled, locked, colour or length
     void campoCambiado(const QString &nombre);
+    void reiniciado();              // after limpiar()
+    void focoPedido(int n);
+    void paginaPedida(int pagina);
 
 private:
     Casilla &ref(int n);

@@ -1,0 +1,114 @@
+#include "filtroteclas.h"
+#include "listacasillas.h"
+
+namespace FiltroTeclas {
+
+namespace {
+
+bool esDigito(int t) { return t >= '0' && t <= '9'; }
+bool esMayuscula(int t) { return t >= 'A' && t <= 'Z'; }
+bool esMinuscula(int t) { return t >= 'a' && t <= 'z'; }
+
+// Upper case of the plain letters only; accented letters and "ñ" stay as they
+// are and are refused by the filters.
+int mayuscula(int t) { return esMinuscula(t) ? t - 'a' + 'A' : t; }
+
+bool si(const QString &r) { return r == QLatin1String("1"); }
+bool no(const QString &r) { return r == QLatin1String("0"); }
+
+} // namespace
+
+int fFiltroCasilla(int n, int tecla)
+{
+    if (tecla == Retroceso)
+        return tecla;
+    switch (n) {
+    case 137:
+        return (tecla == '1' || tecla == '2') ? tecla : 0;
+    case 211: case 212: case 225: {
+        const int t = mayuscula(tecla);
+        if (t == ' ' || esMayuscula(t) || esMinuscula(t) || esDigito(t)
+            || t == '-' || t == '.' || t == '/')
+            return t;
+        return 0;
+    }
+    default:
+        return esDigito(tecla) ? tecla : 0;
+    }
+}
+
+int fFiltroNombre(int tecla)
+{
+    const int t = mayuscula(tecla);
+    if (t == ' ' || esMayuscula(t) || esDigito(t) || t == Retroceso)
+        return t;
+    return 0;
+}
+
+int fFiltroDigitos(int tecla)
+{
+    return (esDigito(tecla) || tecla == Retroceso) ? tecla : 0;
+}
+
+QString fFiltrarTexto(const QString &texto, int (*filtro)(int))
+{
+    QString r;
+    for (QChar c : texto) {
+        const int t = filtro(c.unicode());
+        if (t != 0 && t != Retroceso)
+            r.append(QChar(t));
+    }
+    return r;
+}
+
+QString fFiltrarTextoCasilla(int n, const QString &texto)
+{
+    QString r;
+    for (QChar c : texto) {
+        const int t = fFiltroCasilla(n, c.unicode());
+        if (t != 0 && t != Retroceso)
+            r.append(QChar(t));
+    }
+    return r;
+}
+
+QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo)
+{
+    if (!(esDigito(tecla) || tecla == Retroceso || tecla == Enter))
+        return QString();
+    if (n == 117 && si(optIEAN) && no(optAnexo))
+        return QStringLiteral("frmAnexo117");
+    if (n == 120 && si(optIEAN) && si(optAnexo))
+        return QStringLiteral("FrmAnexo120");
+    if ((n == 128 || n == 131) && ((no(optAnexo) && si(optIEAN)) || no(optIEAN)))
+        return QStringLiteral("frmanexo131");
+    if (n == 128 && si(optIEAN) && si(optAnexo))
+        return QStringLiteral("frmanexo131A");
+    return QString();
+}
+
+int fDestinoEnter(int n, bool habilitada113)
+{
+    if (n == 113 || ListaCasillas::esAnexo(n))
+        return Quieto;
+    if (n == 340)
+        return 300;
+    if (n == 108 && !habilitada113)
+        return 103;
+    return Tabular;
+}
+
+AccionTecla fTeclaCasilla(int n, int tecla, const QString &optIEAN, const QString &optAnexo,
+                          bool habilitada113)
+{
+    AccionTecla a;
+    a.sAnexo = fAnexoDeTecla(n, tecla, optIEAN, optAnexo);
+    if (tecla == Enter)
+        a.iDestino = fDestinoEnter(n, habilitada113);
+    // The calculator's total is what the box holds: the key that opened it is
+    // not typed after it (it would be glued to the total).
+    a.tecla = a.sAnexo.isEmpty() ? fFiltroCasilla(n, tecla) : 0;
+    return a;
+}
+
+} // namespace FiltroTeclas

@@ -1,0 +1,49 @@
+#pragma once
+// Which keys the boxes and identification fields accept, and what a key in a
+// box does, in the order the window handles it. Keys are character codes
+// (8 backspace, 13 ENTER); 0 means the key is dropped.
+#include <QString>
+
+namespace FiltroTeclas {
+
+constexpr int Retroceso = 8;
+constexpr int Enter = 13;
+
+// Key filter of a box (after the calculator and ENTER steps): 137 takes "1",
+// "2"; 211, 212 and 225 upper-case the key and take blank, letters, digits,
+// "-", "." and "/"; every other box takes digits. Backspace always passes.
+int fFiltroCasilla(int n, int tecla);
+
+// Surname and name fields: upper-cased; blank, "A"-"Z", "0"-"9", backspace.
+int fFiltroNombre(int tecla);
+// Telephone and order number: "0"-"9", backspace.
+int fFiltroDigitos(int tecla);
+
+// Pasted text through a filter, character by character (backspace and
+// refused characters dropped).
+QString fFiltrarTexto(const QString &texto, int (*filtro)(int));
+QString fFiltrarTextoCasilla(int n, const QString &texto);
+
+// Calculator a key opens in an annex box (window name for pAbrirAnexo), or ""
+// when none applies. optIEAN and optAnexo are the answers "1", "0" or "".
+QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo);
+
+// Where ENTER in a box sends the focus: a box number, Tabular for the next
+// control, or Quieto (the annex boxes and 113, whose ENTER only opens a
+// calculator).
+constexpr int Quieto = 0;
+constexpr int Tabular = -1;
+int fDestinoEnter(int n, bool habilitada113);
+
+// A key in a box, in the window's order: 1. the calculator it opens,
+// 2. where ENTER moves, 3. the key that reaches the text (0: dropped).
+// The declaration is marked as modified whatever the outcome.
+struct AccionTecla {
+    QString sAnexo;            // calculator to open, "" none
+    int iDestino = Quieto;     // focus move (ENTER only)
+    int tecla = 0;             // key left for the text
+};
+AccionTecla fTeclaCasilla(int n, int tecla, const QString &optIEAN, const QString &optAnexo,
+                          bool habilitada113);
+
+} // namespace FiltroTeclas
