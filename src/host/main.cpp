@@ -1,2 +1,41 @@
+// velantis: the stand-in for the host program. It owns the settings file and
+// the database, keeps the taxpayer register and starts Qx381.
+#include "host/entorno.h"
+#include "host/frmvelantis.h"
+#include "platform/gui/msgboxwidget.h"
+#include "platform/msgbox.h"
+
 #include <QApplication>
-int main(int argc, char **argv) { QApplication app(argc, argv); return 0; }
+#include <QCommandLineParser>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velantis"));
+    msg::installWidgetHandler();
+
+    QCommandLineParser opciones;
+    opciones.setApplicationDescription(QStringLiteral("Integrador Velantis"));
+    opciones.addHelpOption();
+    opciones.addPositionalArgument(QStringLiteral("carpeta"),
+                                   QStringLiteral("Carpeta de datos del primer inicio (por omisión ~/velantis-datos)."));
+    const QCommandLineOption usuario(QStringLiteral("usuario"), QStringLiteral("Usuario del primer inicio."),
+                                     QStringLiteral("nombre"));
+    const QCommandLineOption muestra(QStringLiteral("muestra"),
+                                     QStringLiteral("En el primer inicio, agrega contribuyentes de muestra."));
+    opciones.addOption(usuario);
+    opciones.addOption(muestra);
+    opciones.process(app);
+    const QStringList args = opciones.positionalArguments();
+
+    host::Entorno entorno;
+    QString error;
+    if (!host::fPrepararEntorno(args.value(0), opciones.value(usuario), opciones.isSet(muestra), &entorno, &error)) {
+        msg::MsgBox(error, 16, QStringLiteral("Velantis"));
+        return 1;
+    }
+
+    FrmVelantis ventana(entorno);
+    ventana.show();
+    return app.exec();
+}

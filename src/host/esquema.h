@@ -1,0 +1,11 @@
+#pragma once
+// The tables of the host's database, carried inside the program.
+#include <QStringList>
+
+namespace host {
+// The statements of the schema embedded in the program, one per element.
+QStringList sentenciasEsquema();
+// Splits SQL text into statements: "--" comments dropped, ';' inside quotes
+// kept, a trigger's body kept whole up to its END.
+QStringList dividirSentencias(const QString &sql);
+}
