@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QSqlRecord>
 
+namespace {
+
+struct MotivoRechazo { const char *codigo; const char *descripcion; };
 const MotivoRechazo kMotivosRechazo[9] = {
     {"01", "El disquete contiene virus informático"},
     {"02", "El disquete presenta defectos de lectura"},
@@ -22,8 +25,6 @@ const MotivoRechazo kMotivosRechazo[9] = {
     {"08", "La declaración ha sido presentada más de una vez"},
     {"09", "La declaración que se desea rectificar no existe"},
 };
-
-namespace {
 
 // Where the rows of one copy of the graphic receipt stand (x is always 300).
 struct FilasCopia {

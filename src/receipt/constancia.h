@@ -47,9 +47,6 @@ QString fFechaHoy();    // "dd/mm/yyyy"
 QString fHoraAhora();   // "hh:mm:ss"
 int fTipoNumerico(const QString &sTipDoc);   // the type as a 16-bit integer
 
-struct MotivoRechazo { const char *codigo; const char *descripcion; };
-extern const MotivoRechazo kMotivosRechazo[9];
-
 // Second pass: the text receipt gsRutaRpt & base & ".PRN".
 void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
                       const QString &sPeriodo, const QString &sControl, const QString &sBase);

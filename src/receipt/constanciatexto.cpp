@@ -39,16 +39,27 @@ void pCopiaTexto(const DatosConstancia &d)
     pSalidaLinea(kPieSello);
 }
 
+// The reasons' rows as the host has always received them (row 05 sticks out
+// of the frame).
+const char *const kFilasRechazo[9] = {
+    "|   |01| El disquete contiene virus informático                                |",
+    "|   |02| El disquete presenta defectos de lectura                              |",
+    "|   |03| El número de control no corresponde al disquete presentado            |",
+    "|   |04| Los Archivos no fueron generados por el programa de captura           |",
+    "|   |05| Falta archivo o su tamaño no corresponde al generado por programa de captura |",
+    "|   |06| La información del disquete presenta modificaciones de contenido      |",
+    "|   |07| El contribuyente no pertenece a la dependencia donde está presentando |",
+    "|   |08| La declaración ha sido presentada más de una vez                      |",
+    "|   |09| La declaración que se desea rectificar no existe                      |",
+};
+
 void pTablaRechazoTexto()
 {
     pSalidaLinea(kTablaArriba);
     pSalidaLinea(kTablaCabeza);
     pSalidaLinea(kRegla);
-    for (const MotivoRechazo &m : kMotivosRechazo) {
-        // a longer description sticks out of the frame
-        const QString descripcion = QString::fromUtf8(m.descripcion).leftJustified(70, QLatin1Char(' '));
-        pSalidaLinea(QStringLiteral("|   |") + QLatin1String(m.codigo) + QStringLiteral("| ") + descripcion
-                     + QStringLiteral("|"));
+    for (const char *fila : kFilasRechazo) {
+        pSalidaLinea(QString::fromUtf8(fila));
         pSalidaLinea(kRegla);
     }
 }

@@ -118,9 +118,24 @@ void LeerIni()
     gsUsuario = fLeerClave(QStringLiteral("SysUser"));
 }
 
+namespace {
+int fCorrida(int argc, char **argv);
+}
+
 int Main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    const int estado = fCorrida(argc, argv);
+    // The connection goes before the application object does.
+    gdbBase.reset();
+    giArchivoSalida.reset();
+    return estado;
+}
+
+namespace {
+
+int fCorrida(int argc, char **argv)
+{
 
     InstanceLock instancia(QString::fromLatin1(kNombrePrograma));
     if (!instancia.acquire()) {
@@ -152,3 +167,5 @@ int Main(int argc, char **argv)
         return pErrorEjecucion(e.number, e.description);
     }
 }
+
+} // namespace

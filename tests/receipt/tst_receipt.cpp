@@ -1,0 +1,481 @@
+// 0951REP run as the host runs it, against a temporary host folder, at a
+// fixed clock; its files are compared whole with the expected ones.
+#include "platform/database.h"
+#include "platform/instancelock.h"
+#include "platform/textfile.h"
+#include "../support/testdb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kLinea = QStringLiteral("0620100066603    0951199800A00012345");
+const QString kBase = QStringLiteral("0951199800A00012345");
+const QString kTraza = QStringLiteral(
+    "SELECT * FROM CAB WHERE Tip_doc_d= 6 AND Doc_id_d='20100066603'  AND PERIODO='1998' AND Formulario='0951'");
+const QString kFuncionRuc = QStringLiteral("REGISTRO UNICO DE CONTRIBUYENTER.U.C.      01");
+
+struct Corrida {
+    int estado = -1;
+    QString error;
+    QByteArray salida;
+};
+
+Corrida correr(const QString &linea)
+{
+    Corrida c;
+    const QString faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
+    if (faketime.isEmpty()) {
+        c.error = QStringLiteral("faketime is not installed");
+        return c;
+    }
+    QProcess p;
+    p.setProgram(faketime);
+    p.setArguments({QStringLiteral("-f"), QStringLiteral("@1999-03-15 10:20:30"),
+                    QStringLiteral(QX_BIN_DIR "/0951REP"), linea});
+    p.start();
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        c.error = QStringLiteral("0951REP did not end");
+        return c;
+    }
+    c.estado = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    c.error = QString::fromUtf8(p.readAllStandardError());
+    c.salida = p.readAllStandardOutput();
+    return c;
+}
+
+QByteArray leer(const QString &ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing ") + ruta.toUtf8() + ">";
+    return f.readAll();
+}
+
+// An expected file (kept as UTF-8 lines) as the program writes it: Windows-1252
+// (Latin-1 for every character these files hold) with CR LF; cambios are
+// pairs of texts replaced before.
+QByteArray esperado(const QString &nombre, const QStringList &cambios = {})
+{
+    QFile f(QStringLiteral(QX_FIXTURES "/receipt/") + nombre);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing fixture ") + nombre.toUtf8() + ">";
+    QString texto = QString::fromUtf8(f.readAll());
+    for (int i = 0; i + 1 < cambios.size(); i += 2)
+        texto.replace(cambios[i], cambios[i + 1]);
+    texto.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return texto.toLatin1();
+}
+
+QByteArray lineasCrLf(const QStringList &lineas)
+{
+    QByteArray b;
+    for (const QString &l : lineas)
+        b += l.toLatin1() + "\r\n";
+    return b;
+}
+
+QStringList archivos(const QString &carpeta)
+{
+    return QDir(carpeta).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A host folder with its settings file and database.
+struct Host {
+    testdb::Entorno env;
+    std::shared_ptr<Database> db;
+    QString rpt, tmp;
+
+    explicit Host(bool conBase = true) : env(conBase)
+    {
+        rpt = env.sysPath + QStringLiteral("RPT/");
+        tmp = env.sysPath + QStringLiteral("TMP/");
+        if (env.valido() && conBase)
+            db = env.abrir();
+    }
+    void cab(const QVariant &efectivo, const QVariant &cheque, const QVariant &nroCheque,
+             const QVariant &rectifica, const QString &periodo = QStringLiteral("1998"),
+             const QString &docId = QStringLiteral("20100066603"))
+    {
+        db->exec(QStringLiteral("INSERT INTO CAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, nrocheque,"
+                                " cheque, efectivo, rectifica, estado) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0)"),
+                 {docId, 6, periodo, QStringLiteral("0951"), nroCheque, cheque, efectivo, rectifica});
+    }
+    void cont(const QString &nombre, const QString &docId = QStringLiteral("20100066603"))
+    {
+        db->exec(QStringLiteral("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre) VALUES (?, ?, ?, ?)"),
+                 {6, docId, QStringLiteral("USUARIO1"), nombre});
+    }
+    void param()
+    {
+        db->exec(QStringLiteral("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES (?, ?, ?)"),
+                 {QStringLiteral("044"), QStringLiteral("6"), kFuncionRuc});
+    }
+    // The usual declaration: paid in cash, its taxpayer and its document type on file.
+    void declaracion()
+    {
+        cab(QStringLiteral("1500000"), QString(), QString(), 0);
+        cont(QStringLiteral("  EMPRESA ANDINA S.A.  "));
+        param();
+    }
+    int filasSpool() const { return db->scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt(); }
+    QString traza() const { return env.sysPath + QStringLiteral("Trace.txt"); }
+    bool escribirIniSin(const QString &clave)
+    {
+        QStringList l = {QStringLiteral("[Options]"), QStringLiteral("SysPath=") + env.sysPath,
+                         QStringLiteral("DBPath=") + env.dbPath, QStringLiteral("DBName=") + env.dbName,
+                         QStringLiteral("SysUser=") + env.usuario};
+        l.erase(std::remove_if(l.begin(), l.end(),
+                               [&](const QString &s) { return s.startsWith(clave + QLatin1Char('=')); }),
+                l.end());
+        return textfile::writeLines(env.rutaIni, l);
+    }
+};
+
+} // namespace
+
+class TstReceipt : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_runtime;
+
+private slots:
+    void initTestCase()
+    {
+        // Our own lock folder, so that other runs of 0951REP on this machine
+        // are not taken for a second instance; no printer of any kind.
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+        qunsetenv("QX_PRINTER_PDF");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("faketime")).isEmpty(),
+                 "faketime is needed (Debian package faketime)");
+    }
+
+    void receipt_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QVariant>("efectivo");
+        QTest::addColumn<QVariant>("cheque");
+        QTest::addColumn<QVariant>("nroCheque");
+        QTest::addColumn<QVariant>("rectifica");
+        QTest::newRow("efectivo") << "efectivo" << QVariant("1500000") << QVariant("") << QVariant("")
+                                  << QVariant(0);
+        QTest::newRow("cheque") << "cheque" << QVariant("") << QVariant("2345678") << QVariant(" 00098765 ")
+                                << QVariant(0);
+        QTest::newRow("ambos en blanco, columnas nulas") << "sinpago" << QVariant() << QVariant("  ")
+                                                         << QVariant() << QVariant();
+        QTest::newRow("rectificatoria con cheque") << "rectifica" << QVariant("") << QVariant("2345678")
+                                                   << QVariant("00098765") << QVariant(1);
+    }
+    void receipt()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QVariant, efectivo);
+        QFETCH(QVariant, cheque);
+        QFETCH(QVariant, nroCheque);
+        QFETCH(QVariant, rectifica);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.cab(efectivo, cheque, nroCheque, rectifica);
+        h.cont(QStringLiteral("  EMPRESA ANDINA S.A.  "));
+        h.param();
+
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(c.salida, QByteArray());
+
+        QCOMPARE(archivos(h.rpt), QStringList({QStringLiteral("00000001.PRN"), kBase + QStringLiteral(".PRN"),
+                                               kBase + QStringLiteral(".txt")}));
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000001.PRN")), esperado(caso + QStringLiteral(".prn")));
+        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), esperado(caso + QStringLiteral(".txt")));
+        QCOMPARE(archivos(h.tmp), QStringList({kBase + QStringLiteral(".TXT")}));
+        QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), leer(h.rpt + kBase + QStringLiteral(".txt")));
+        if (caso == QLatin1String("efectivo"))
+            QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".PRN")), esperado(QStringLiteral("efectivo_guion.prn")));
+    }
+
+    void variantes_data()
+    {
+        QTest::addColumn<QString>("linea");
+        QTest::addColumn<QString>("periodoCab");
+        QTest::addColumn<QString>("docIdCab");
+        QTest::addColumn<QString>("efectivo");
+        QTest::addColumn<bool>("conParam");
+        QTest::addColumn<bool>("conCont");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QStringList>("cambios");   // on efectivo.txt
+        QTest::addColumn<QString>("traza");
+
+        const QString ruc = QStringLiteral("20100066603");
+        QTest::newRow("periodo mensual")
+            << "0620100066603    0951199812A00012345" << "199812" << ruc << "1500000" << true << true
+            << "0951199812A00012345" << QStringList{"PERIODO         : 1998", "PERIODO         : 12/1998"}
+            << "SELECT * FROM CAB WHERE Tip_doc_d= 6 AND Doc_id_d='20100066603'  AND PERIODO='199812'"
+               " AND Formulario='0951'";
+        QTest::newRow("linea de 27 caracteres")
+            << "0620100066603    0951199800" << "1998" << ruc << "1500000" << true << true << "0951199800"
+            << QStringList{"Numero de Control: 00012345 Fec", "Numero de Control:  Fec"} << kTraza;
+        QTest::newRow("sin PARAM 044") << kLinea << "1998" << ruc << "1500000" << false << true << kBase
+                                       << QStringList{"R.U.C.  2010", "RUC  2010"} << kTraza;
+        QTest::newRow("sin CONT") << kLinea << "1998" << ruc << "1500000" << true << false << kBase
+                                  << QStringList{"RAZON SOCIAL    : EMPRESA ANDINA S.A.", "RAZON SOCIAL    : "}
+                                  << kTraza;
+        QTest::newRow("importe cero") << kLinea << "1998" << ruc << "0" << true << true << kBase
+                                      << QStringList{"S/. 1,500,000", "S/. 0"} << kTraza;
+        QTest::newRow("comilla en el documento")
+            << "0620100'66603    0951199800A00012345" << "1998" << "20100'66603" << "1500000" << true << true
+            << kBase << QStringList{"20100066603", "20100'66603"}
+            << "SELECT * FROM CAB WHERE Tip_doc_d= 6 AND Doc_id_d='20100'66603'  AND PERIODO='1998'"
+               " AND Formulario='0951'";
+    }
+    void variantes()
+    {
+        QFETCH(QString, linea);
+        QFETCH(QString, periodoCab);
+        QFETCH(QString, docIdCab);
+        QFETCH(QString, efectivo);
+        QFETCH(bool, conParam);
+        QFETCH(bool, conCont);
+        QFETCH(QString, base);
+        QFETCH(QStringList, cambios);
+        QFETCH(QString, traza);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.cab(efectivo, QString(), QString(), 0, periodoCab, docIdCab);
+        if (conCont)
+            h.cont(QStringLiteral("EMPRESA ANDINA S.A."), docIdCab);
+        if (conParam)
+            h.param();
+
+        const Corrida c = correr(linea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        const QByteArray texto = esperado(QStringLiteral("efectivo.txt"), cambios);
+        QCOMPARE(leer(h.rpt + base + QStringLiteral(".txt")), texto);
+        QCOMPARE(leer(h.tmp + base + QStringLiteral(".TXT")), texto);
+        QCOMPARE(leer(h.traza()), lineasCrLf({traza, traza}));
+    }
+
+    // The log keeps what it held; each run adds the query of both passes.
+    void trazaSeAnade()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QVERIFY(textfile::writeLines(h.traza(), {QStringLiteral("previa")}));
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(leer(h.traza()), lineasCrLf({QStringLiteral("previa"), kTraza, kTraza}));
+    }
+
+    void spool()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        const QString ins = QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario,"
+                                           " tip_doc_d, Doc_id_d) VALUES (?, ?, ?, '1999-01-02 08:00:00', 'OTRO', 6, ?)");
+        h.db->exec(ins, {QStringLiteral("PR0003"), QStringLiteral("000004"), QStringLiteral("00000007.PRN"),
+                         QStringLiteral("20100066603")});
+        h.db->exec(ins, {QStringLiteral("PR0014"), QStringLiteral("000009"), QStringLiteral("00000003.PRN"),
+                         QStringLiteral("20100066603")});
+        h.db->exec(ins, {QStringLiteral("PR0002"), QStringLiteral("000002"), QStringLiteral("00000005.PRN"),
+                         QStringLiteral("20100066603")});
+
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        const QList<QSqlRecord> filas = h.db->select(
+            QStringLiteral("SELECT * FROM SPOOL WHERE Usuario <> 'OTRO'"));
+        QCOMPARE(filas.size(), 1);
+        const QSqlRecord r = filas.first();
+        QCOMPARE(r.value("CodRep").toString(), QStringLiteral("PR0002"));
+        QCOMPARE(r.value("Secuencia").toString(), QStringLiteral("000003"));
+        QCOMPARE(r.value("Archivo").toString(), QStringLiteral("00000008.PRN"));
+        QCOMPARE(Database::toDateTime(r.value("Fecha")), QDateTime(QDate(1999, 3, 15), QTime(10, 20, 30)));
+        QCOMPARE(r.value("Usuario").toString(), QStringLiteral("USUARIO1"));
+        QCOMPARE(r.value("Tip_doc_d").toInt(), 6);
+        QCOMPARE(r.value("Doc_id_d").toString(), QStringLiteral("20100066603    "));
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000008.PRN")), esperado(QStringLiteral("efectivo.prn")));
+    }
+
+    void sinUsuario()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QVERIFY(h.escribirIniSin(QStringLiteral("SysUser")));
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(h.db->scalar(QStringLiteral("SELECT Usuario FROM SPOOL")).toString(), QString());
+    }
+
+    void sinNombreBase()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QVERIFY(h.escribirIniSin(QStringLiteral("DBName")));
+        const Corrida c = correr(kLinea);
+        QVERIFY2(c.error.startsWith(QStringLiteral("Error de Conección: ")), qPrintable(c.error));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(archivos(h.rpt), QStringList());
+        QVERIFY(!QFile::exists(h.traza()));
+    }
+
+    void segundaInstancia()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        InstanceLock otra(QStringLiteral("0951REP"));
+        QVERIFY(otra.acquire());
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QStringLiteral("Orvilen: La aplicación ya se encuentra en Ejecución\n"));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(archivos(h.rpt), QStringList());
+        QCOMPARE(archivos(h.tmp), QStringList());
+        QVERIFY(!QFile::exists(h.traza()));
+    }
+
+    void baseBloqueada()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QSqlQuery bloqueo(h.db->handle());
+        QVERIFY(bloqueo.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        const Corrida c = correr(kLinea);
+        QVERIFY(bloqueo.exec(QStringLiteral("ROLLBACK")));
+        QCOMPARE(c.error, QStringLiteral("Error de Conección:  3051- Base esta bloqueda\n"));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(archivos(h.rpt), QStringList());
+        QVERIFY(!QFile::exists(h.traza()));
+    }
+
+    // A "." in the base name stays in the file names: the rendering and its
+    // copy carry the whole base name.
+    void nombreConPunto_data()
+    {
+        QTest::addColumn<QString>("linea");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QStringList>("cambios");
+        QTest::newRow("punto en el control") << "0620100066603    0951199800A0000.123" << "0951199800A0000.123"
+                                             << QStringList{"Control: 00012345", "Control: 0000.123"};
+        QTest::newRow("punto como marca") << "0620100066603    0951199800.00012345" << "0951199800.00012345"
+                                          << QStringList();
+    }
+    void nombreConPunto()
+    {
+        QFETCH(QString, linea);
+        QFETCH(QString, base);
+        QFETCH(QStringList, cambios);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        const Corrida c = correr(linea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(archivos(h.rpt), QStringList({QStringLiteral("00000001.PRN"), base + QStringLiteral(".PRN"),
+                                               base + QStringLiteral(".txt")}));
+        QCOMPARE(archivos(h.tmp), QStringList({base + QStringLiteral(".TXT")}));
+        const QByteArray texto = esperado(QStringLiteral("efectivo.txt"), cambios);
+        QCOMPARE(leer(h.rpt + base + QStringLiteral(".txt")), texto);
+        QCOMPARE(leer(h.tmp + base + QStringLiteral(".TXT")), texto);
+    }
+
+    // Fields that would put a file outside the report or temporary folder.
+    void rutaFuera_data()
+    {
+        QTest::addColumn<QString>("linea");
+        QTest::newRow("barra en el control") << "0620100066603    0951199800A/../../x";
+        QTest::newRow("barra como marca") << "0620100066603    0951199800/00012345";
+        QTest::newRow("subida en el formulario") << "0620100066603    ../.199800A00012345";
+    }
+    void rutaFuera()
+    {
+        QFETCH(QString, linea);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        const QStringList antes = QDir(h.env.sysPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList raiz = QDir(h.env.sysPath + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const Corrida c = correr(linea);
+        QVERIFY2(c.error.startsWith(QStringLiteral("Error en la línea de comandos: ")), qPrintable(c.error));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(archivos(h.rpt), QStringList());
+        QCOMPARE(archivos(h.tmp), QStringList());
+        QCOMPARE(QDir(h.env.sysPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), antes);
+        QCOMPARE(QDir(h.env.sysPath + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), raiz);
+    }
+
+    // An error while the receipt is composed stops the run: no copy for the
+    // host, no SPOOL row, a message and a failure status.
+    void errorComposicion_data()
+    {
+        QTest::addColumn<QString>("falla");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("Rectifica no numerica")
+            << "rectifica" << "0951REP: Se ha producido el error '13' en tiempo de ejecución:\n\nNo coinciden los tipos\n";
+        QTest::newRow("Trace.txt no se puede escribir")
+            << "traza" << "0951REP: Se ha producido el error '75' en tiempo de ejecución:";
+    }
+    void errorComposicion()
+    {
+        QFETCH(QString, falla);
+        QFETCH(QString, mensaje);
+        Host h;
+        QVERIFY(h.env.valido());
+        if (falla == QLatin1String("rectifica")) {
+            h.cab(QStringLiteral("1500000"), QString(), QString(), QStringLiteral("X"));
+            h.cont(QStringLiteral("EMPRESA ANDINA S.A."));
+            h.param();
+        } else {
+            h.declaracion();
+            QVERIFY(QDir().mkpath(h.traza()));
+        }
+        const Corrida c = correr(kLinea);
+        QVERIFY2(c.error.startsWith(mensaje), qPrintable(c.error));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(archivos(h.tmp), QStringList());
+        QVERIFY(!QFile::exists(h.rpt + kBase + QStringLiteral(".txt")));
+    }
+
+    // A rendering that stops on an error gives no copy for the host.
+    void errorRenderizado()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.cab(QStringLiteral("1500000"), QString(), QString(), 0);
+        h.cont(QStringLiteral("<!ACME"));
+        h.param();
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QStringLiteral("Impresión: Error Técnico : ( 5) Llamada a procedimiento o argumento no válidos\n"));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(archivos(h.tmp), QStringList());
+        // what was rendered before the faulty line
+        const QByteArray completo = esperado(QStringLiteral("efectivo.txt"));
+        int fin = 0;
+        for (int i = 0; i < 6; ++i)
+            fin = completo.indexOf("\r\n", fin) + 2;
+        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), completo.left(fin));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstReceipt)
+#include "tst_receipt.moc"
