@@ -277,6 +277,34 @@ private slots:
         QCOMPARE(leer(h.traza()), lineasCrLf({QStringLiteral("previa"), kTraza, kTraza}));
     }
 
+    // No declaration of the key: the receipt is registered and left empty.
+    void sinDeclaracion()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.cont(QStringLiteral("EMPRESA ANDINA S.A."));
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(h.filasSpool(), 1);
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000001.PRN")), QByteArray());
+        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), QByteArray());
+        QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), QByteArray());
+    }
+
+    // The copy for the host cannot be made: the run fails.
+    void sinCarpetaTemporal()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QVERIFY(QDir(h.tmp).removeRecursively());
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QStringLiteral("0951REP: Se ha producido el error '76' en tiempo de ejecución:\n\n"
+                                         "No se encontró la ruta de acceso\n"));
+        QVERIFY(c.estado > 0);
+    }
+
     void spool()
     {
         Host h;
