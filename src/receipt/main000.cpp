@@ -119,24 +119,9 @@ void LeerIni()
 }
 
 namespace {
-int fCorrida(int argc, char **argv);
-}
-
-int Main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    const int estado = fCorrida(argc, argv);
-    // The connection goes before the application object does.
-    gdbBase.reset();
-    giArchivoSalida.reset();
-    return estado;
-}
-
-namespace {
 
 int fCorrida(int argc, char **argv)
 {
-
     InstanceLock instancia(QString::fromLatin1(kNombrePrograma));
     if (!instancia.acquire()) {
         msg::MsgBox(QStringLiteral("La aplicación ya se encuentra en Ejecución"), 64, QStringLiteral("Orvilen"));
@@ -149,7 +134,7 @@ int fCorrida(int argc, char **argv)
         const QString base = lc.sFormulario + lc.sPeriodo + lc.sMarcaArchivo + lc.sControl;
         if (!fNombreValido(base)) {
             msg::MsgBox(QStringLiteral("La línea de comandos da un nombre de archivo no válido (\"") + base
-                            + QStringLiteral("\"): la constancia solo puede escribirse en la carpeta de reportes."),
+                            + QStringLiteral("\"): los archivos de la constancia deben quedar en las carpetas de reportes y temporal."),
                         16, QStringLiteral("Error en la línea de comandos"));
             return 1;
         }
@@ -169,3 +154,13 @@ int fCorrida(int argc, char **argv)
 }
 
 } // namespace
+
+int Main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int estado = fCorrida(argc, argv);
+    // The connection goes before the application object does.
+    gdbBase.reset();
+    giArchivoSalida.reset();
+    return estado;
+}
