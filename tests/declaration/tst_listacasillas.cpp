@@ -100,6 +100,7 @@ void TstListaCasillas::estadoInicial_data()
     QTest::newRow("anexo") << 128 << Color::Cyan << false << true;
     QTest::newRow("137") << 137 << Color::Gris << false << false;
     QTest::newRow("140") << 140 << Color::Blanco << false << true;
+    QTest::newRow("208") << 208 << Color::Blanco << false << false;
 }
 
 void TstListaCasillas::estadoInicial()

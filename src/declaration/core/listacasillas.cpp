@@ -278,7 +278,8 @@ void pInicializar(ModeloCasillas &modelo)
         modelo.agregar(n);
         modelo.setColor(n, fColorInicial(n));
         modelo.setBloqueada(n, fBloqueadaInicial(n));
-        modelo.setHabilitada(n, n != 137);
+        // 137 opens by the balance rules; 208 takes its code from the zone list.
+        modelo.setHabilitada(n, n != 137 && n != 208);
     }
 }
 

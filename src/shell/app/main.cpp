@@ -1,5 +1,6 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
+#include "declaration/ui/pnuevadeclaracion.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
@@ -19,6 +20,7 @@ namespace {
 // main window is built (see shell/ui/registroventanas.h).
 void pRegistrarVentanas()
 {
+    pRegistrarDeclaracion();
 }
 
 }

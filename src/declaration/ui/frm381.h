@@ -1,0 +1,139 @@
+#pragma once
+// The declaration window: one declaration created (iAccion 0) or modified
+// (iAccion 1). Its boxes, answers and identification live in the box store
+// (ModeloCasillas); every control here is bound to it, so whatever writes the
+// store (calculations, dispatch, loading) shows at once, and whatever the
+// user types lands in the store.
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class DespachoCasillas;
+class FormaDePagoZRV;
+class MaskEdBox;
+class ModeloCasillas;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class TxtCasilla;
+class TxtFiltrada;
+
+class Frm381 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Frm381(QWidget *parent = nullptr);
+    ~Frm381() override;
+
+    // Set by the opener before the window is shown.
+    int iAccion = 0;      // 0 new declaration, 1 modify a stored one
+    QString sRuc;         // the taxpayer's RUC (modify; new: once accepted)
+    QString sRazon;       // the taxpayer's name (modify)
+
+    // Form-level state.
+    QString sPuedeRegistrar;   // "S" the chosen taxpayer has no declaration, "N" it has
+    int iPestana = 0;          // page last entered
+    QList<int> aCasillas;      // the 97 boxes in DET order, set by the load
+
+    ModeloCasillas *modelo() const { return m_modelo; }
+    // The recalculation of the boxes that depend on a changed box; its
+    // calculos() are the window's Calcular procedures.
+    DespachoCasillas *despacho() const { return m_despacho; }
+
+    // Controls, under their legacy names.
+    TxtCasilla *TxtValor(int n) const { return m_cajas.value(n); }
+    QRadioButton *Opt(const QString &par, int index) const;
+    QWidget *Frame1(int i) const { return m_frames.value(i); }
+    QLabel *Label1(int i) const { return m_labels.value(i); }
+    QTabWidget *SSTab1;
+    QComboBox *CmbRuc;
+    QComboBox *CmbZona;
+    TxtFiltrada *TxtNumRuc, *TxtRazon, *TxtTelefono;
+    TxtFiltrada *TxtNombreA, *TxtNombreN, *TxtNombre1A, *TxtNombre1N;
+    TxtFiltrada *TxtNumOrden;
+    MaskEdBox *MkePeriodo;
+    FormaDePagoZRV *FormaDePagoZRV1;
+    QLineEdit *TxtAyuda, *TxtAyuda1;
+    QPushButton *CmdGrabar, *CmdValidar, *cmdCancelar;
+
+    // The window's start; runs once, before the window is first shown.
+    void Form_Load();
+    void pCargaIdent(int iAccion);
+
+    // Event handlers.
+    void Form_Activate();
+    void Form_Click();
+    void Form_Unload();
+    void CmbRuc_Click();
+    void CmbZona_Click();
+    void TxtRazon_Change();
+    void TxtValor_GotFocus(int Index);
+    void TxtValor_LostFocus(int Index);
+    // Returns the key left for the box (0: dropped).
+    int TxtValor_KeyPress(int Index, int KeyAscii);
+    void TxtValor_MouseMove(int Index);
+    int TxtTelefono_KeyPress(int KeyAscii);
+    int TxtNombre_KeyPress(int KeyAscii);     // the four surname and name fields
+    int TxtNumOrden_KeyPress(int KeyAscii);
+    void TxtNumOrden_MouseMove();
+
+    // Sets sRuc and its store field together.
+    void setRuc(const QString &ruc);
+    // Empties the 97 boxes, each as a change of the box.
+    void pVaciarCasillas();
+
+    // Where the next stages plug in; each is skipped while unset.
+    // Loads the stored declaration of sRuc (false: no DET row).
+    std::function<bool(Frm381 &)> pCargarCasillas;
+    std::function<void()> Calcular113;
+    // An option clicked or selected from code (pair, index); unset: the
+    // selection is recorded with its answer text.
+    std::function<void(const QString &par, int index)> OptClick;
+    std::function<void()> CmdGrabar_Click;
+    std::function<void()> CmdValidar_Click;
+    std::function<void()> cmdCancelar_Click;
+
+    // Selects an option of a pair from code and runs its handler.
+    void pSeleccionar(const QString &par, int index);
+
+    // Hook for every instance as it is built (the stages that bind calculations
+    // and handlers register here).
+    static std::function<void(Frm381 &)> &alCrear();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    bool event(QEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void done(int r) override;
+
+private:
+    void crearControles();
+    QWidget *crearPagina0();
+    QWidget *crearPaginaCasillas(int pagina);
+    void agregarFila(class QGridLayout *g, int fila, int n, int columna = 0);
+    void vincular(TxtFiltrada *t, const QString &campo);
+    void refrescarOpciones(const QString &par);
+    void pLlenaComboRuc();
+    void fLlenaZonas();
+    void pMostrarFrames(bool b0, bool b1, bool b2, bool b3, bool b4, bool b5);
+    void pRespuestaMinima(const QString &par, int index);
+
+    ModeloCasillas *m_modelo;
+    DespachoCasillas *m_despacho = nullptr;
+    QHash<int, TxtCasilla *> m_cajas;
+    QHash<QString, QRadioButton *> m_opciones;   // "OptIEAN(1)"
+    QHash<int, QWidget *> m_frames;
+    QHash<int, QLabel *> m_labels;
+    bool m_cargado = false;
+    bool m_descargado = false;
+};
+
+// The open declaration window (the annex calculators read its answers).
+extern Frm381 *gfrmDeclaracion;

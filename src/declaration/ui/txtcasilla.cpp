@@ -1,0 +1,74 @@
+#include "txtcasilla.h"
+#include "declaration/core/filtroteclas.h"
+#include "declaration/core/modelocasillas.h"
+#include <QFocusEvent>
+
+TxtCasilla::TxtCasilla(int index, ModeloCasillas *modelo, QWidget *parent)
+    : TxtFiltrada(parent), m_index(index), m_modelo(modelo)
+{
+    setObjectName(QStringLiteral("TxtValor_%1").arg(index));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setMouseTracking(true);
+    filtroPegado = [index](int t) { return FiltroTeclas::fFiltroCasilla(index, t); };
+
+    connect(this, &TxtFiltrada::textoEditado, this, [this](const QString &t) {
+        m_modelo->setTexto(m_index, t);
+    });
+    connect(m_modelo, &ModeloCasillas::textoCambiado, this, [this](int n) {
+        if (n == m_index)
+            refrescarTexto();
+    });
+    connect(m_modelo, &ModeloCasillas::estadoCambiado, this, [this](int n) {
+        if (n == m_index)
+            refrescarEstado();
+    });
+    connect(m_modelo, &ModeloCasillas::reiniciado, this, [this] {
+        refrescarTexto();
+        refrescarEstado();
+    });
+    refrescarTexto();
+    refrescarEstado();
+}
+
+QColor TxtCasilla::fColor(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+void TxtCasilla::refrescarTexto()
+{
+    setTextoDesdeCodigo(m_modelo->texto(m_index));
+}
+
+void TxtCasilla::refrescarEstado()
+{
+    setEnabled(m_modelo->habilitada(m_index));
+    setReadOnly(m_modelo->bloqueada(m_index));
+    setMaxLength(m_modelo->maxLength(m_index));
+    QPalette p = palette();
+    const QColor fondo = fColor(m_modelo->color(m_index));
+    p.setColor(QPalette::Base, fondo);
+    p.setColor(QPalette::Disabled, QPalette::Base, fondo);
+    setPalette(p);
+}
+
+void TxtCasilla::focusInEvent(QFocusEvent *e)
+{
+    TxtFiltrada::focusInEvent(e);
+    // A menu or another window taking the focus for a while is no entry.
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+        emit GotFocus(m_index);
+}
+
+void TxtCasilla::focusOutEvent(QFocusEvent *e)
+{
+    TxtFiltrada::focusOutEvent(e);
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+        emit LostFocus(m_index);
+}
+
+void TxtCasilla::mouseMoveEvent(QMouseEvent *e)
+{
+    TxtFiltrada::mouseMoveEvent(e);
+    emit MouseMove(m_index);
+}

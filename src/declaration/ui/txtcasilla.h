@@ -1,0 +1,35 @@
+#pragma once
+// One box of TxtValor, bound to its box in the store: the store's text,
+// enabled and locked state, colour and MaxLength show here; what the user
+// types goes to the store. Focus, keys and the mouse are handed to the
+// window's handlers with the box number.
+#include "declaration/ui/txtfiltrada.h"
+
+class ModeloCasillas;
+
+class TxtCasilla : public TxtFiltrada {
+    Q_OBJECT
+public:
+    TxtCasilla(int index, ModeloCasillas *modelo, QWidget *parent = nullptr);
+    int Index() const { return m_index; }
+
+    // Converts the store's BGR colour for the background.
+    static QColor fColor(quint32 bgr);
+
+signals:
+    void GotFocus(int index);
+    void LostFocus(int index);
+    void MouseMove(int index);
+
+protected:
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    void refrescarTexto();
+    void refrescarEstado();
+
+    int m_index;
+    ModeloCasillas *m_modelo;
+};
