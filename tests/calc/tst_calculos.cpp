@@ -2,6 +2,7 @@
 // main path, empty inputs, signs, rounding and the side of a zero result.
 #include "casillastexto.h"
 #include "declaration/core/calculos.h"
+#include "declaration/core/calculosimporte.h"
 #include "shell/core/modglobal.h"
 #include <QtTest>
 #include <functional>
@@ -40,6 +41,10 @@ ContextoCalculo sinBase(ContextoCalculo c)
 class TstCalculos : public QObject {
     Q_OBJECT
 private slots:
+    void lectura_data();
+    void lectura();
+    void formas_data();
+    void formas();
     void formula_data();
     void formula();
     void tasa_data();
@@ -51,6 +56,55 @@ private slots:
     void saldoHabilitaCasillas();
     void saldoEnviada();
 };
+
+void TstCalculos::lectura_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<double>("valor");
+    QTest::newRow("vacio") << "" << 0.0;
+    QTest::newRow("entrada") << "1250" << 1250.0;
+    QTest::newRow("pantalla") << "1,250" << 1250.0;
+    QTest::newRow("parentesis") << "(1,250)" << -1250.0;
+    QTest::newRow("cero parentesis") << "(0)" << 0.0;
+    QTest::newRow("millones") << "(1,234,567)" << -1234567.0;
+    QTest::newRow("menos") << "-500" << -500.0;
+    QTest::newRow("mitad redondea lejos del cero") << "2.5" << 3.0;
+    QTest::newRow("no numero conserva su inicio") << "12abc" << 12.0;
+    QTest::newRow("texto libre") << "ABC-1" << 0.0;
+    QTest::newRow("menos con parentesis") << "-(5)" << 0.0;
+}
+
+void TstCalculos::lectura()
+{
+    QFETCH(QString, texto);
+    QFETCH(double, valor);
+    QCOMPARE(importe::leer(texto), valor);
+}
+
+void TstCalculos::formas_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QString>("pantalla");
+    QTest::addColumn<QString>("conSigno");
+    QTest::addColumn<QString>("parentesis");
+    QTest::newRow("cero") << 0.0 << "0" << "0" << "(0)";
+    QTest::newRow("miles") << 1234567.0 << "1,234,567" << "1,234,567" << "(1,234,567)";
+    QTest::newRow("negativo") << -1500.0 << "-1,500" << "(1,500)" << "-(1,500)";
+    QTest::newRow("mitad arriba") << 370.5 << "371" << "371" << "(371)";
+    QTest::newRow("mitad negativa") << -2.5 << "-3" << "(3)" << "-(3)";
+    QTest::newRow("bajo la mitad") << 1234.4 << "1,234" << "1,234" << "(1,234)";
+}
+
+void TstCalculos::formas()
+{
+    QFETCH(double, x);
+    QFETCH(QString, pantalla);
+    QFETCH(QString, conSigno);
+    QFETCH(QString, parentesis);
+    QCOMPARE(importe::pantalla(x), pantalla);
+    QCOMPARE(importe::conSigno(x), conSigno);
+    QCOMPARE(importe::parentesis(x), parentesis);
+}
 
 void TstCalculos::formula_data()
 {
