@@ -70,6 +70,7 @@ private slots:
     void factoresRecalculan128();
     void anexoSinIean();
     void unaTeclaUnaVez();
+    void topeSobreValoresFinales();
     void sinTormentaEnCasillasQueSeReescriben();
     void enviadaVaciaSaldosSinPares();
     void declaracionCompleta();
@@ -358,6 +359,24 @@ void TstDespacho::unaTeclaUnaVez()
     b.teclear("103=20001");
     QCOMPARE(b.conteo["Calcular113"], 1);
     QCOMPARE(b.conteo["Calcular106y107"], 1);
+}
+
+void TstDespacho::topeSobreValoresFinales()
+{
+    // A gross loss turns into a profit: 334 and 504 both change. The cap of
+    // 124 is judged on the final tax (cap 2,955), not on a pass where 505
+    // still subtracted the old 504 (tax 29,400, cap 2,940).
+    msg::ScriptedAnswerer r;
+    Banco b(false, "OptIEAN=1;OptAnexo=1;OptDomiciliado=1");
+    b.teclear("321=1,000;323=(1,500)");
+    QCOMPARE(comparar(b.m, "334=0;504=(500);505=0;338=(500);100=0;101=(500);113=0"), QString());
+    b.m.bCargando = true;
+    b.teclear("124=2,950");
+    b.m.bCargando = false;
+    b.teclear("321=100000");
+    QVERIFY2(r.shown().isEmpty(), qPrintable(r.shown().value(0).text));
+    QCOMPARE(comparar(b.m, "334=98,500;504=(0);505=98,500;100=98,500;110=98,500;113=29,550;124=2,950;510=26,600"),
+             QString());
 }
 
 void TstDespacho::sinTormentaEnCasillasQueSeReescriben()
