@@ -1,0 +1,128 @@
+#include "impresora.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+namespace {
+
+QString pdfFolder()
+{
+    const QString folder = qEnvironmentVariable("QX_PRINTER_PDF");
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString uniquePdf(const QString &folder, const QString &document)
+{
+    QString base = document;
+    base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("_"));
+    if (base.isEmpty())
+        base = QStringLiteral("documento");
+    const QDir dir(folder);
+    QString name = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int i = 2; QFileInfo::exists(name); ++i)
+        name = dir.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(i));
+    return name;
+}
+
+} // namespace
+
+Printer::Printer()
+{
+    m_font = QFont(QStringLiteral("Courier New"));
+    m_font.setStyleHint(QFont::Monospace);
+    m_font.setPointSizeF(8);
+}
+
+Printer::~Printer()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool Printer::available()
+{
+    return !pdfFolder().isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool Printer::begin(const QString &document)
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_pdf.clear();
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString folder = pdfFolder();
+    if (!folder.isEmpty()) {
+        m_pdf = uniquePdf(folder, document);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_pdf);
+    } else {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return false;
+        m_printer->setPrinterName(info.printerName());
+    }
+    m_printer->setDocName(document);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+    m_printer->setFullPage(true);
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    if (!m_painter.begin(m_printer.get())) {
+        m_pdf.clear();
+        return false;
+    }
+    m_painter.setFont(m_font);
+    return true;
+}
+
+void Printer::setFont(const QString &name, bool bold, double pointSize)
+{
+    m_font = QFont(name);
+    m_font.setStyleHint(QFont::Monospace);
+    m_font.setBold(bold);
+    if (pointSize > 0)
+        m_font.setPointSizeF(pointSize);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+int Printer::resolution() const
+{
+    return m_printer ? m_printer->resolution() : 0;
+}
+
+double Printer::toDevice(int twips) const
+{
+    return static_cast<double>(twips) * resolution() / 1440.0;
+}
+
+void Printer::printText(int xTwips, int yTwips, const QString &text)
+{
+    if (!m_painter.isActive())
+        return;
+    const QFontMetricsF fm(m_painter.font(), m_printer.get());
+    m_painter.drawText(QPointF(toDevice(xTwips), toDevice(yTwips) + fm.ascent()), text);
+}
+
+void Printer::drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips)
+{
+    if (!m_painter.isActive())
+        return;
+    QPen pen(Qt::black);
+    pen.setWidth(m_lineWidth);
+    m_painter.setPen(pen);
+    m_painter.drawLine(QPointF(toDevice(x1Twips), toDevice(y1Twips)), QPointF(toDevice(x2Twips), toDevice(y2Twips)));
+}
+
+bool Printer::newPage()
+{
+    return m_printer && m_painter.isActive() && m_printer->newPage();
+}
+
+bool Printer::end()
+{
+    return m_painter.isActive() && m_painter.end();
+}
