@@ -1,5 +1,6 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
+#include "declaration/ui/frmcontabrir.h"
 #include "declaration/ui/pnuevadeclaracion.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/cwindows.h"
@@ -21,6 +22,7 @@ namespace {
 void pRegistrarVentanas()
 {
     pRegistrarDeclaracion();
+    pRegistrarFrmContAbrir();
 }
 
 }
