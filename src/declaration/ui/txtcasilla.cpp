@@ -55,16 +55,22 @@ void TxtCasilla::refrescarEstado()
 void TxtCasilla::focusInEvent(QFocusEvent *e)
 {
     TxtFiltrada::focusInEvent(e);
-    // A menu or another window taking the focus for a while is no entry.
-    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-        emit GotFocus(m_index);
+    // Coming back from a menu or another window is no new entry: the box is
+    // still in its entry form.
+    if (m_dentro)
+        return;
+    m_dentro = true;
+    emit GotFocus(m_index);
 }
 
 void TxtCasilla::focusOutEvent(QFocusEvent *e)
 {
     TxtFiltrada::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-        emit LostFocus(m_index);
+    // A menu or another window taking the focus for a while is no leaving.
+    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason || !m_dentro)
+        return;
+    m_dentro = false;
+    emit LostFocus(m_index);
 }
 
 void TxtCasilla::mouseMoveEvent(QMouseEvent *e)

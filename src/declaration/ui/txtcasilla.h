@@ -32,4 +32,5 @@ private:
 
     int m_index;
     ModeloCasillas *m_modelo;
+    bool m_dentro = false;   // entered and not left yet
 };
