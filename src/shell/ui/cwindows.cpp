@@ -140,6 +140,8 @@ void cWindows::CloseApp(const QString &Titulo, const QString &ClassName) const
     ev.type = x.atomo("WM_PROTOCOLS");
     ev.data.data32[0] = x.atomo("WM_DELETE_WINDOW");
     ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(x.c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&ev));
-    xcb_flush(x.c);
+    // Checked, so that the request has reached the server before we disconnect.
+    const xcb_void_cookie_t envio =
+        xcb_send_event_checked(x.c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&ev));
+    std::free(xcb_request_check(x.c, envio));
 }

@@ -1,0 +1,195 @@
+// The main window: caption, menus, toolbar, loading, status bar, help, exit.
+#include "shell/core/modglobal.h"
+#include "shell/ui/barradeestadozrv.h"
+#include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
+#include "shell/ui/registroventanas.h"
+#include "platform/inifile.h"
+#include "platform/msgbox.h"
+#include "testdb.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+QStringList textos(const QMenu *m)
+{
+    QStringList t;
+    for (const QAction *a : m->actions())
+        t << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return t;
+}
+void moverSobre(QWidget *w, const QPoint &p)
+{
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+}
+
+class TstMDIFrm : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { registro::limpiar(); }
+    void cleanup()
+    {
+        gdbBase.reset();
+        registro::limpiar();
+    }
+
+    void captionYEstilo()
+    {
+        MDIFrm f;
+        QCOMPARE(f.windowTitle(), QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta 3RA. CATEGORIA - 1998 v 2.0"));
+        QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(MDIFrm::instancia(), &f);
+    }
+
+    void menus()
+    {
+        MDIFrm f;
+        QCOMPARE(f.mnuDeclara->title(), QStringLiteral("&Declaraciones"));
+        QCOMPARE(textos(f.mnuDeclara), (QStringList{"&Nueva", "&Modificar", "&Eliminar", "-", "&Imprimir", "-", "&Salir"}));
+        QCOMPARE(f.mnuDeclarEnv->title(), QStringLiteral("Declaraciones &Enviadas"));
+        QCOMPARE(textos(f.mnuDeclarEnv), (QStringList{"&Registrar número de orden", "&Eliminar", "-", "&Imprimir"}));
+        QCOMPARE(f.mnuConsultas->title(), QStringLiteral("&Consultas"));
+        QCOMPARE(textos(f.mnuConsultas), (QStringList{"&Tasas Vigentes", "&Factores de Actualización", "&Bancos"}));
+        QCOMPARE(f.mnuayuda->title(), QStringLiteral("&Ayuda"));
+        QCOMPARE(textos(f.mnuayuda), (QStringList{"&Contenido", "-", "Acerca &de ZRV"}));
+    }
+
+    void barraDeHerramientas()
+    {
+        MDIFrm f;
+        const QStringList esperados = {"Nueva", "Modificar", "Eliminar", "Imprimir", "Salir", "-",
+                                       "Num. Orden", "-", "-", "Ayuda"};
+        QCOMPARE(f.tlbMenu->actions().size(), 10);
+        for (int i = 1; i <= 10; ++i) {
+            QAction *b = f.boton(i);
+            QCOMPARE(b->isSeparator() ? QStringLiteral("-") : b->text(), esperados.at(i - 1));
+            if (!b->isSeparator())
+                QVERIFY(!b->icon().isNull());
+        }
+    }
+
+    // The windows of later stages are not there: their commands wait disabled.
+    void comandosSinVentana()
+    {
+        MDIFrm f;
+        for (QAction *a : {f.mnuNueva, f.mnuModificar, f.mnuEliminar, f.mnuImprimir, f.mnuRegistrar,
+                           f.mnuEliminar1, f.mnuImprimir1, f.boton(1), f.boton(2), f.boton(3), f.boton(4), f.boton(7)})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        for (QAction *a : {f.mnuSalir, f.mnutasas, f.mnuFactores, f.mnuDocIdent, f.mnuContenido, f.mnuAcercaDe,
+                           f.boton(5), f.boton(10)})
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+    }
+
+    void comandosRegistrados()
+    {
+        QList<int> llamadas;
+        registro::nuevaDeclaracion() = [&](int iAccion, const QVariantList &aDatos) {
+            QVERIFY(aDatos.isEmpty());
+            llamadas << iAccion;
+        };
+        registro::contAbrir() = [&](int iOpcion) { llamadas << 100 + iOpcion; };
+        registro::contAbrirEnv() = [&] { llamadas << 200 + giModoEnviada; };
+        MDIFrm f;
+        QVERIFY(f.mnuNueva->isEnabled() && f.boton(1)->isEnabled());
+        QVERIFY(f.mnuRegistrar->isEnabled() && f.boton(7)->isEnabled());
+        QVERIFY(!f.mnuImprimir->isEnabled());
+        f.BarradeEstadoZRV1->setRazonsocial(QStringLiteral("COMERCIAL"));
+        f.mnuNueva->trigger();
+        QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
+        f.boton(2)->trigger();
+        f.mnuEliminar->trigger();
+        f.mnuRegistrar->trigger();
+        f.mnuEliminar1->trigger();
+        f.boton(7)->trigger();
+        // Separators do nothing.
+        f.tlbMenu_ButtonClick(6);
+        f.tlbMenu_ButtonClick(8);
+        f.tlbMenu_ButtonClick(9);
+        QCOMPARE(llamadas, (QList<int>{0, 101, 103, 201, 203, 201}));
+    }
+
+    void carga()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        MDIFrm f;
+        QVERIFY(f.MDIForm_Load());
+        QCOMPARE(gsFormulario, QStringLiteral("0951"));
+        QCOMPARE(gsPeriodo, QStringLiteral("1998"));
+        QVERIFY(gdbBase);
+        QCOMPARE(f.BarradeEstadoZRV1->textosVisibles(), (QStringList{"1998", "0951"}));
+        QCOMPARE(f.BarradeEstadoZRV1->numdoc(), QString());
+        QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
+        QCOMPARE(f.sArchivoAyuda, env.sysPath + QStringLiteral("0951/Qx951.hlp"));
+        QVERIFY(f.isVisible());
+
+        // pBarraEstado writes the main window's status bar, in its four places.
+        pBarraEstado(QStringLiteral("20100000009"), QStringLiteral("COMERCIAL"), QStringLiteral("1998"),
+                     QStringLiteral("0951"));
+        QCOMPARE(f.BarradeEstadoZRV1->textosVisibles(), (QStringList{"20100000009", "COMERCIAL", "1998", "0951"}));
+
+        // Exit closes the database first.
+        f.mnuSalir_Click();
+        QVERIFY(!gdbBase);
+        QVERIFY(!goUtilitario);
+    }
+
+    void cargaSinBase()
+    {
+        testdb::Entorno env(false);
+        msg::ScriptedAnswerer respuestas;
+        MDIFrm f;
+        QVERIFY(!f.MDIForm_Load());
+        QCOMPARE(respuestas.shown().size(), 1);
+        QCOMPARE(respuestas.shown().first().title, QStringLiteral("Error de Conección"));
+        QVERIFY(!gdbBase);
+    }
+
+    void ayudaNoDisponible()
+    {
+        msg::ScriptedAnswerer respuestas;
+        MDIFrm f;
+        f.sArchivoAyuda = QStringLiteral("/no/existe/0951/Qx951.hlp");
+        f.BarradeEstadoZRV1->setRazonsocial(QStringLiteral("COMERCIAL"));
+        f.mnuContenido->trigger();
+        QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
+        f.boton(10)->trigger();
+        QCOMPARE(respuestas.shown().size(), 2);
+        QCOMPARE(respuestas.shown().at(0).text, QStringLiteral("La ayuda del sistema no está disponible."));
+    }
+
+    void nombreSeBorraAlMoverElRaton()
+    {
+        MDIFrm f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto fijar = [&] { f.BarradeEstadoZRV1->setRazonsocial(QStringLiteral("COMERCIAL")); };
+
+        fijar();
+        moverSobre(f.imgFondo, QPoint(1, 1));
+        QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
+        fijar();
+        moverSobre(f.Picture2, QPoint(1, 1));
+        QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
+
+        // Over buttons 1-4 the name stays; over Salir (5) it goes.
+        for (int i : {1, 4, 5, 10}) {
+            fijar();
+            QWidget *b = f.tlbMenu->widgetForAction(f.boton(i));
+            QVERIFY(b);
+            moverSobre(b, QPoint(b->width() / 2, b->height() / 2));
+            QCOMPARE(f.BarradeEstadoZRV1->razonsocial().isEmpty(), i == 5 || i == 10);
+        }
+    }
+};
+
+QTEST_MAIN(TstMDIFrm)
+#include "tst_mdifrm.moc"
