@@ -1,6 +1,7 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
 #include "declaration/ui/frmcontabrir.h"
+#include "declaration/ui/grabacionventana.h"
 #include "declaration/ui/pnuevadeclaracion.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/cwindows.h"
@@ -23,6 +24,7 @@ void pRegistrarVentanas()
 {
     pRegistrarDeclaracion();
     pRegistrarFrmContAbrir();
+    pRegistrarGrabacion();
 }
 
 }
