@@ -180,13 +180,13 @@ private slots:
         moverSobre(f.Picture2, QPoint(1, 1));
         QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
 
-        // Over buttons 1-4 the name stays; over Salir (5) it goes.
-        for (int i : {1, 4, 5, 10}) {
+        // Over buttons 1-4 and separators 6 and 8 the name stays; elsewhere it goes.
+        for (int i : {1, 4, 5, 6, 7, 8, 9, 10}) {
             fijar();
             QWidget *b = f.tlbMenu->widgetForAction(f.boton(i));
             QVERIFY(b);
             moverSobre(b, QPoint(b->width() / 2, b->height() / 2));
-            QCOMPARE(f.BarradeEstadoZRV1->razonsocial().isEmpty(), i == 5 || i == 10);
+            QCOMPARE(f.BarradeEstadoZRV1->razonsocial().isEmpty(), i == 5 || i == 7 || i == 9 || i == 10);
         }
     }
 };

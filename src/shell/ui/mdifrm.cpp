@@ -116,7 +116,8 @@ MDIFrm::MDIFrm(QWidget *parent) : QMainWindow(parent)
     vigilarMovimiento(Picture2);
     vigilarMovimiento(imgFondo);
     vigilarMovimiento(tlbMenu);
-    for (QToolButton *b : tlbMenu->findChildren<QToolButton *>())
+    // Buttons and separators are child widgets: the pointer's moves reach them, not the bar.
+    for (QWidget *b : tlbMenu->findChildren<QWidget *>())
         vigilarMovimiento(b);
 }
 
@@ -420,6 +421,8 @@ bool MDIFrm::eventFilter(QObject *objeto, QEvent *evento)
 
 void MDIFrm::mouseMoveEvent(QMouseEvent *e)
 {
-    limpiarRazonSocial();
+    // Moves the toolbar did not take come up here too: the toolbar rule has decided them.
+    if (!tlbMenu->geometry().contains(e->position().toPoint()))
+        limpiarRazonSocial();
     QMainWindow::mouseMoveEvent(e);
 }
