@@ -45,7 +45,13 @@ frmAcercade::frmAcercade(QWidget *parent) : QDialog(parent)
     Text1->setReadOnly(true);
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->setFont(fuente);
-    Text1->setFixedHeight(QFontMetrics(fuente).lineSpacing() * 3);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics medida(fuente);
+    const int margen = 2 * int(Text1->document()->documentMargin()) + 2 * Text1->frameWidth() + 4;
+    Text1->setFixedHeight(2 * medida.lineSpacing() + margen);
+    Text1->setMinimumWidth(medida.horizontalAdvance(QStringLiteral("Declaración Pago Anual Impuesto a la ")) + margen);
 
     txtVersion = new QLineEdit(SSPanel1);
     txtVersion->setObjectName(QStringLiteral("txtVersion"));
