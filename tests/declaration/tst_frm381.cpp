@@ -5,6 +5,9 @@
 #include "declaration/core/modelocasillas.h"
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/maskedbox.h"
+#include "declaration/ui/pnuevadeclaracion.h"
+#include "shell/ui/errorejecucion.h"
+#include "shell/ui/registroventanas.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
@@ -61,6 +64,7 @@ private slots:
     void ayudaDeCasilla();
     void modificar();
     void pagina3DosMarcos();
+    void abridor();
 
 private:
     void mostrar(Frm381 &w, int pagina);
@@ -474,6 +478,45 @@ void TstFrm381::pagina3DosMarcos()
     QVERIFY(l);
     QCOMPARE(l->text(), QString("SALDO DE LA DEUDA TRIBUTARIA (Cas M - (144+145))"));
     QCOMPARE(w.MkePeriodo->Text(), QString("__/__/____"));
+}
+
+void TstFrm381::abridor()
+{
+    struct Visto { bool instancia = false; int accion = -1; QString ruc, razon; bool visible = false; };
+    Visto visto;
+    Frm381::alCrear() = [&visto](Frm381 &f) {
+        QTimer::singleShot(0, &f, [&visto, &f] {
+            visto = {gfrmDeclaracion == &f, f.iAccion, f.sRuc, f.sRazon, f.isVisible()};
+            f.reject();
+        });
+    };
+    pNuevaDeclaracion(1, {RucB, "COMERCIAL DOS SA"});
+    QVERIFY(visto.instancia);
+    QVERIFY(visto.visible);
+    QCOMPARE(visto.accion, 1);
+    QCOMPARE(visto.ruc, RucB);
+    QCOMPARE(visto.razon, QString("COMERCIAL DOS SA"));
+    QVERIFY(!gfrmDeclaracion);
+
+    // A new declaration reads nothing of the array.
+    pNuevaDeclaracion(0, {});
+    QCOMPARE(visto.accion, 0);
+    QCOMPARE(visto.ruc, QString());
+    QVERIFY(!gfrmDeclaracion);
+
+    bool error = false;
+    try {
+        pNuevaDeclaracion(1, {RucB});
+    } catch (const ErrorEjecucion &e) {
+        error = e.numero == errores::SubindiceFuera;
+    }
+    QVERIFY(error);
+    Frm381::alCrear() = nullptr;
+
+    registro::limpiar();
+    pRegistrarDeclaracion();
+    QVERIFY(static_cast<bool>(registro::nuevaDeclaracion()));
+    registro::limpiar();
 }
 
 QTEST_MAIN(TstFrm381)

@@ -249,6 +249,16 @@ void Frm381::Form_Load()
     aCasillas = ListaCasillas::aCasillas();
     m_modelo->setCampo(QStringLiteral("iAccion"), QString::number(iAccion));
     fLlenaZonas();
+    if (gdbBase) {
+        try {
+            QList<QPair<QString, QString>> bancos;
+            for (const FilaBanco &b : fBancos(*gdbBase))
+                bancos.append({b.codigo, b.descrip});
+            FormaDePagoZRV1->setBancos(bancos);
+        } catch (const DbError &e) {
+            pErrorInesperado(e);
+        }
+    }
     m_modelo->setCampo(Campos::FormaPago, QStringLiteral("X"));
     pCargaIdent(iAccion);
 
@@ -256,7 +266,6 @@ void Frm381::Form_Load()
     // The selections made by the identification are no change of the user's.
     m_modelo->bModificado = false;
     pPunteroNormal();
-    QCoreApplication::processEvents();
     giCargandoForm = 0;
 }
 
@@ -575,6 +584,14 @@ void Frm381::Form_Unload()
     m_descargado = true;
     // The chooser that opened a stored declaration takes the user back over
     // this window's finished() signal.
+}
+
+int Frm381::exec()
+{
+    // Loaded before it is shown: whatever the load queues runs inside the
+    // modal loop, never between showing and the start of that loop.
+    Form_Load();
+    return QDialog::exec();
 }
 
 void Frm381::showEvent(QShowEvent *e)

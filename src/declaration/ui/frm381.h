@@ -104,6 +104,11 @@ public:
     // and handlers register here).
     static std::function<void(Frm381 &)> &alCrear();
 
+    // Loads the window before showing it modally.
+    int exec() override;
+    // Closing (by any button or from code) unloads the window first.
+    void done(int r) override;
+
 protected:
     void showEvent(QShowEvent *e) override;
     bool event(QEvent *e) override;
@@ -111,7 +116,6 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
-    void done(int r) override;
 
 private:
     void crearControles();

@@ -78,6 +78,8 @@ QWidget *Frm381::crearPagina0()
     auto *gd = new QGridLayout(datos);
     CmbRuc = new QComboBox(datos);
     CmbRuc->setObjectName(QStringLiteral("CmbRuc"));
+    // Until a taxpayer is chosen the combo shows RUC and name.
+    CmbRuc->setMinimumWidth(CmbRuc->fontMetrics().averageCharWidth() * 45);
     TxtNumRuc = texto(QStringLiteral("TxtNumRuc"), 11, datos);
     TxtRazon = texto(QStringLiteral("TxtRazon"), 40, datos);
     TxtTelefono = texto(QStringLiteral("TxtTelefono"), 7, datos);
