@@ -6,7 +6,9 @@
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/pnuevadeclaracion.h"
+#include "shell/ui/barradeestadozrv.h"
 #include "shell/ui/errorejecucion.h"
+#include "shell/ui/mdifrm.h"
 #include "shell/ui/registroventanas.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
@@ -65,6 +67,7 @@ private slots:
     void modificar();
     void pagina3DosMarcos();
     void abridor();
+    void barraDeEstado();
 
 private:
     void mostrar(Frm381 &w, int pagina);
@@ -517,6 +520,33 @@ void TstFrm381::abridor()
     pRegistrarDeclaracion();
     QVERIFY(static_cast<bool>(registro::nuevaDeclaracion()));
     registro::limpiar();
+}
+
+void TstFrm381::barraDeEstado()
+{
+    MDIFrm principal;
+    BarradeEstadoZRV *barra = principal.BarradeEstadoZRV1;
+    {
+        Frm381 w;
+        w.Form_Load();
+        QCOMPARE(barra->numdoc(), QString());
+        QCOMPARE(barra->periodo_ejercicio(), QString("1998"));
+        QCOMPARE(barra->formulario(), QString("0951"));
+        w.CmbRuc->setCurrentIndex(1);
+        w.CmbRuc_Click();
+        QCOMPARE(barra->numdoc(), RucA);
+        QCOMPARE(barra->razonsocial(), QString("EMPRESA UNO SAC"));
+        // A click on the window of a new declaration clears the taxpayer.
+        w.Form_Click();
+        QCOMPARE(barra->numdoc(), QString());
+    }
+    Frm381 m;
+    m.iAccion = 1;
+    m.sRuc = RucB;
+    m.sRazon = "COMERCIAL DOS SA";
+    m.Form_Load();
+    QCOMPARE(barra->numdoc(), RucB);
+    QCOMPARE(barra->razonsocial(), QString("COMERCIAL DOS SA"));
 }
 
 QTEST_MAIN(TstFrm381)
