@@ -68,6 +68,7 @@ private slots:
     void pagina3DosMarcos();
     void abridor();
     void barraDeEstado();
+    void opciones();
 
 private:
     void mostrar(Frm381 &w, int pagina);
@@ -481,6 +482,38 @@ void TstFrm381::pagina3DosMarcos()
     QVERIFY(l);
     QCOMPARE(l->text(), QString("SALDO DE LA DEUDA TRIBUTARIA (Cas M - (144+145))"));
     QCOMPARE(w.MkePeriodo->Text(), QString("__/__/____"));
+    QCOMPARE(w.modelo()->campo(Campos::MkePeriodo), QString("__/__/____"));
+    w.modelo()->setCampo(Campos::MkePeriodo, "09/12/1998");
+    QCOMPARE(w.MkePeriodo->Text(), QString("09/12/1998"));
+    w.modelo()->setCampo(Campos::MkePeriodo, Campos::MascaraVacia);
+    QCOMPARE(w.MkePeriodo->Text(), QString("__/__/____"));
+}
+
+void TstFrm381::opciones()
+{
+    Frm381 w;
+    w.Form_Load();
+    int clics = 0;
+    w.OptClick = [&](const QString &par, int index) {
+        ++clics;
+        w.modelo()->setCampo(par, QString::number(index));
+    };
+    w.Opt("OptIEAN", 1)->click();
+    QCOMPARE(w.modelo()->campo("OptIEAN"), QString("1"));
+    QVERIFY(w.Opt("OptIEAN", 1)->isChecked());
+    QVERIFY(!w.Opt("OptIEAN", 0)->isChecked());
+    // Clicking the selected option keeps it selected and runs nothing.
+    w.Opt("OptIEAN", 1)->click();
+    QVERIFY(w.Opt("OptIEAN", 1)->isChecked());
+    QCOMPARE(clics, 1);
+    w.Opt("OptIEAN", 0)->click();
+    QVERIFY(!w.Opt("OptIEAN", 1)->isChecked());
+    QVERIFY(w.Opt("OptIEAN", 0)->isChecked());
+    QCOMPARE(clics, 2);
+    // The store leads: both options unselected.
+    w.modelo()->setCampo("OptIEAN", "");
+    QVERIFY(!w.Opt("OptIEAN", 0)->isChecked());
+    QVERIFY(!w.Opt("OptIEAN", 1)->isChecked());
 }
 
 void TstFrm381::abridor()

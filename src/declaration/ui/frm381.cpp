@@ -449,6 +449,11 @@ void Frm381::CmbZona_Click()
 
 void Frm381::pSeleccionar(const QString &par, int index)
 {
+    // Selecting the option already selected is no click.
+    if (m_modelo->campo(par) == QString::number(index)) {
+        refrescarOpciones(par);
+        return;
+    }
     if (OptClick)
         OptClick(par, index);
     else
