@@ -411,11 +411,10 @@ void Frm381::CmbRuc_Click()
     if (iAccion != 0)
         return;
     const QString ruc = Identificacion::fRucDeItem(item);
-    bool existe = true;
+    bool existe = false;
     try {
-        existe = gdbBase && Identificacion::fExisteDeclaracion(*gdbBase, ruc, gsPeriodo, gsFormulario);
-        if (!gdbBase)
-            existe = false;
+        if (gdbBase)
+            existe = Identificacion::fExisteDeclaracion(*gdbBase, ruc, gsPeriodo, gsFormulario);
     } catch (const DbError &e) {
         // Unchecked, the taxpayer cannot be taken: saving stays refused.
         pErrorInesperado(e);
@@ -607,15 +606,14 @@ void Frm381::showEvent(QShowEvent *e)
 
 bool Frm381::event(QEvent *e)
 {
-    static bool desdeMensaje = false;
     if (e->type() == QEvent::WindowDeactivate) {
         // A message box is no window of the program: coming back from one is
         // no activation of the form.
-        desdeMensaje = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
+        m_desdeMensaje = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
     } else if (e->type() == QEvent::WindowActivate) {
-        if (!desdeMensaje && m_cargado)
+        if (!m_desdeMensaje && m_cargado)
             Form_Activate();
-        desdeMensaje = false;
+        m_desdeMensaje = false;
     }
     return QDialog::event(e);
 }

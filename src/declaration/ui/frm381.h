@@ -137,6 +137,7 @@ private:
     QHash<int, QLabel *> m_labels;
     bool m_cargado = false;
     bool m_descargado = false;
+    bool m_desdeMensaje = false;   // deactivated by a message box
 };
 
 // The open declaration window (the annex calculators read its answers).
