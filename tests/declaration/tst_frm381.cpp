@@ -248,8 +248,12 @@ void TstFrm381::teclasEnCasillas()
     w.TxtValor(n)->setFocus();
     QApplication::processEvents();
     QVERIFY(!w.modelo()->bModificado);
+    int cambios = 0;
+    connect(w.modelo(), &ModeloCasillas::textoCambiado, this, [&cambios, n](int c) { cambios += c == n; });
     teclear(w.TxtValor(n), teclas);
     QCOMPARE(w.modelo()->texto(n), texto);
+    // A refused key changes nothing: one change per character kept.
+    QCOMPARE(cambios, int(texto.size()));
     QCOMPARE(w.TxtValor(n)->text(), texto);
     QVERIFY(w.modelo()->bModificado);
 }
