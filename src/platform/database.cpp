@@ -209,6 +209,35 @@ void Database::addNew(const QString &table, const Registro &row)
          values);
 }
 
+void Database::addNewAll(const QString &table, const QList<Registro> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    QStringList names, marks;
+    for (const Campo &c : rows.first()) {
+        names << c.nombre;
+        marks << QStringLiteral("?");
+    }
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    QSqlQuery q(handle());
+    q.setForwardOnly(true);
+    bool prepared = false;
+    for (const Registro &row : rows) {
+        check(sql);
+        if (!prepared) {
+            if (!q.prepare(sql))
+                throw translate(q.lastError());
+            prepared = true;
+        }
+        for (int i = 0; i < row.size(); ++i)
+            q.bindValue(i, bindable(row.at(i).valor));
+        if (!q.exec())
+            throw translate(q.lastError());
+    }
+    q.finish();
+}
+
 int Database::edit(const QString &table, const Registro &row, const QString &whereSql,
                    const QVariantList &whereParams)
 {

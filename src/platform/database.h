@@ -69,6 +69,9 @@ public:
 
     // Add-new: one INSERT of the columns in the given order.
     void addNew(const QString &table, const Registro &row);
+    // Add-new of several rows with the same columns in the same order: one
+    // INSERT prepared once and run for each row (the fault hook sees each run).
+    void addNewAll(const QString &table, const QList<Registro> &rows);
     // Edit: UPDATE of the given columns where whereSql (with its own values) holds.
     int edit(const QString &table, const Registro &row, const QString &whereSql,
              const QVariantList &whereParams = {});

@@ -405,8 +405,8 @@ private slots:
         QTest::addColumn<QString>("sentencia");
         QTest::addColumn<int>("vez");
         QTest::newRow("borrado de ACTA") << "DELETE FROM ACTA" << 1;
-        QTest::newRow("octava fila de ACTA") << "ACTA" << 8;
-        QTest::newRow("cabecera") << "UPDATE CAB" << 1;
+        QTest::newRow("filas de ACTA") << "INSERT INTO ACTA" << 1;
+        QTest::newRow("cabecera") << "INSERT INTO CAB" << 1;
         QTest::newRow("borrado de DET") << "DELETE FROM DET" << 1;
         QTest::newRow("fila 40 de DET") << "INSERT INTO DET" << 40;
         QTest::newRow("ultima fila de DET") << "INSERT INTO DET" << 88;   // 82 boxes and 6 codes

@@ -43,6 +43,29 @@ const QSet<QString> &codigosTexto()
 }
 
 
+// The control code of a row as the fields stand. A save rewrites every row of
+// the declaration although few change between two saves; the code is a pure
+// function of the fields, so a code computed once is reused.
+QString fCodigoFila(const Registro &r, int n)
+{
+    static QHash<QString, QString> memoria;
+    QString clave = QString::number(n);
+    for (const Campo &c : r) {
+        clave += QChar(0x1f);
+        clave += QString::number(c.valor.typeId());
+        clave += QChar(0x1e);
+        clave += c.valor.toString();
+    }
+    const auto it = memoria.constFind(clave);
+    if (it != memoria.constEnd())
+        return *it;
+    if (memoria.size() > 20000)
+        memoria.clear();
+    const QString codigo = fCodigoControl(r, n);
+    memoria.insert(clave, codigo);
+    return codigo;
+}
+
 bool esFecha(const QString &columna)
 {
     return columna.compare(QLatin1String("fec_pro"), Qt::CaseInsensitive) == 0
@@ -152,11 +175,20 @@ EscrituraDeclaracion::EscrituraDeclaracion(Database &db, const QString &ruc) : m
 Registro EscrituraDeclaracion::fCompleto(const QString &tabla, const QSqlRecord *guardado,
                                          const Registro &asignados) const
 {
-    const QSqlRecord estructura = m_db.handle().record(tabla);
+    // The tables do not change while the program runs.
+    static QHash<QString, QStringList> columnas;
+    const QString clave = m_db.path() + QChar(0x1f) + tabla;
+    auto it = columnas.constFind(clave);
+    if (it == columnas.constEnd()) {
+        const QSqlRecord estructura = m_db.handle().record(tabla);
+        QStringList nombres;
+        for (int i = 0; i < estructura.count(); ++i)
+            nombres << estructura.fieldName(i);
+        it = columnas.insert(clave, nombres);
+    }
     Registro r;
-    r.reserve(estructura.count());
-    for (int i = 0; i < estructura.count(); ++i) {
-        const QString nombre = estructura.fieldName(i);
+    r.reserve(it->size());
+    for (const QString &nombre : *it) {
         QVariant valor;
         bool asignado = false;
         for (const Campo &c : asignados) {
@@ -179,75 +211,114 @@ Registro EscrituraDeclaracion::fCompleto(const QString &tabla, const QSqlRecord 
     return r;
 }
 
+namespace {
+
+// Several rows of one table in one INSERT (same columns in each), followed
+// by the clause given: one statement to prepare instead of one per row.
+void pInsertarFilas(Database &db, const QString &tabla, const QList<Registro> &filas, const QString &alFinal)
+{
+    if (filas.isEmpty())
+        return;
+    QStringList columnas;
+    for (const Campo &c : filas.first())
+        columnas << c.nombre;
+    const QString grupo = QLatin1Char('(') + QStringList(QList<QString>(columnas.size(), QStringLiteral("?"))).join(QLatin1Char(','))
+        + QLatin1Char(')');
+    QStringList grupos;
+    QVariantList valores;
+    valores.reserve(filas.size() * columnas.size());
+    for (const Registro &f : filas) {
+        grupos << grupo;
+        for (const Campo &c : f)
+            valores << c.valor;
+    }
+    db.exec(QStringLiteral("INSERT INTO ") + tabla + QStringLiteral(" (") + columnas.join(QStringLiteral(", "))
+                + QStringLiteral(") VALUES ") + grupos.join(QLatin1Char(',')) + alFinal,
+            valores);
+}
+
+} // namespace
+
 void EscrituraDeclaracion::pGrabarActa(const QString &tipo, const QList<double> &factores)
 {
-    QVariantList p = fLlave(m_ruc);
+    const QVariantList p = fLlave(m_ruc);
     m_db.exec(QStringLiteral("DELETE FROM ACTA") + fLlaveSql() + QStringLiteral(" AND TIPO_ASIST<>?"),
               p + QVariantList{tipo});
 
+    // The rows of this type already there keep what the calculators stored.
+    QHash<QString, QSqlRecord> guardadas;
+    for (const QSqlRecord &r : m_db.select(QStringLiteral("SELECT * FROM ACTA") + fLlaveSql() + QStringLiteral(" AND TIPO_ASIST=?"),
+                                           p + QVariantList{tipo})) {
+        const QString per = vb::Trim(vb::CStr(r.value(QStringLiteral("per_pag"))));
+        if (!guardadas.contains(per))
+            guardadas.insert(per, r);
+    }
+
+    QList<Registro> filas;
     for (int i = 1; i <= 15; ++i) {
         const QString anio = i > 12 ? QStringLiteral("1999") : gsPeriodo;
         const int mes = i > 12 ? i - 12 : i;
         const QString perPag = anio + QStringLiteral("%1").arg(mes, 2, 10, QLatin1Char('0'));
-        const QVariantList donde = p + QVariantList{perPag, tipo};
-        const QString dondeSql = fLlaveSql() + QStringLiteral(" AND PER_PAG=? AND TIPO_ASIST=?");
-        const QList<QSqlRecord> filas = m_db.select(QStringLiteral("SELECT * FROM ACTA") + dondeSql, donde);
-
-        const double factor = factores.value(i - 1);
-        if (filas.isEmpty()) {
-            Registro fila{{QStringLiteral("Doc_id_d"), m_ruc},
-                          {QStringLiteral("tip_doc_d"), 6},
-                          {QStringLiteral("periodo"), gsPeriodo},
-                          {QStringLiteral("Formulario"), gsFormulario},
-                          {QStringLiteral("per_pag"), perPag},
-                          {QStringLiteral("tipo_asist"), tipo},
-                          {QStringLiteral("FACTOR"), factor}};
-            fila.append({QStringLiteral("cNumero"),
-                         fCodigoControl(fCompleto(QStringLiteral("ACTA"), nullptr, fila), 5)});
-            m_db.addNew(QStringLiteral("ACTA"), fila);
-        } else {
-            const QSqlRecord &guardada = filas.first();
-            Registro cambios{{QStringLiteral("tipo_asist"), tipo}, {QStringLiteral("FACTOR"), factor}};
-            cambios.append({QStringLiteral("cNumero"),
-                            fCodigoControl(fCompleto(QStringLiteral("ACTA"), &guardada, cambios), 5)});
-            m_db.edit(QStringLiteral("ACTA"), cambios, dondeSql.mid(7), donde);
-        }
+        Registro fila{{QStringLiteral("Doc_id_d"), m_ruc},
+                      {QStringLiteral("tip_doc_d"), 6},
+                      {QStringLiteral("periodo"), gsPeriodo},
+                      {QStringLiteral("Formulario"), gsFormulario},
+                      {QStringLiteral("per_pag"), perPag},
+                      {QStringLiteral("tipo_asist"), tipo},
+                      {QStringLiteral("FACTOR"), factores.value(i - 1)}};
+        const auto g = guardadas.constFind(perPag);
+        // An existing row is edited: its key and amounts stay as stored.
+        const Registro completo = fCompleto(QStringLiteral("ACTA"), g == guardadas.constEnd() ? nullptr : &*g,
+                                            g == guardadas.constEnd() ? fila : fila.mid(5));
+        fila.append({QStringLiteral("cNumero"), fCodigoFila(completo, 5)});
+        filas << fila;
     }
+    // A month that has its row gets only the type, the factor and the code.
+    pInsertarFilas(m_db, QStringLiteral("ACTA"), filas,
+                   QStringLiteral(" ON CONFLICT (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, per_pag, tipo_asist) DO UPDATE SET"
+                                  " tipo_asist=excluded.tipo_asist, FACTOR=excluded.FACTOR, cNumero=excluded.cNumero"));
 }
 
 void EscrituraDeclaracion::pGrabarCabecera(const Cabecera &c)
 {
-    const QVariantList p = fLlave(m_ruc);
-    const QList<QSqlRecord> filas = m_db.select(QStringLiteral("SELECT * FROM CAB") + fLlaveSql(), p);
-
     const bool cheque = c.formapago == QLatin1String("C");
     const QString c180 = vb::Trim(c.casilla180);
     const QString importe = vb::Format(c180, QStringLiteral("###########0"));
     const QString blanco = QStringLiteral(" ");
-    Registro cambios{{QStringLiteral("fec_pro"), c.fecPro},
-                     {QStringLiteral("bcolibrad"), cheque ? c.banco : blanco},
-                     {QStringLiteral("nrocheque"), cheque ? c.numcheque : blanco},
-                     {QStringLiteral("cheque"), cheque ? (c180.isEmpty() ? QString(QLatin1String("")) : importe) : blanco},
-                     {QStringLiteral("efectivo"), cheque ? blanco : (c180.isEmpty() ? blanco : importe)},
-                     {QStringLiteral("rectifica"), c.rectifica ? 1 : 0},
-                     {QStringLiteral("estado"), c.estado}};
-    if (filas.isEmpty()) {
-        Registro fila{{QStringLiteral("Doc_id_d"), m_ruc},
-                      {QStringLiteral("tip_doc_d"), 6},
-                      {QStringLiteral("periodo"), gsPeriodo},
-                      {QStringLiteral("Formulario"), gsFormulario}};
-        fila += cambios;
-        fila.append({QStringLiteral("cNumero"), fCodigoControl(fCompleto(QStringLiteral("CAB"), nullptr, fila), 5)});
-        m_db.addNew(QStringLiteral("CAB"), fila);
-    } else {
-        cambios.append({QStringLiteral("cNumero"),
-                        fCodigoControl(fCompleto(QStringLiteral("CAB"), &filas.first(), cambios), 5)});
-        m_db.edit(QStringLiteral("CAB"), cambios, fLlaveSql().mid(7), p);
-    }
+    Registro fila{{QStringLiteral("Doc_id_d"), m_ruc},
+                  {QStringLiteral("tip_doc_d"), 6},
+                  {QStringLiteral("periodo"), gsPeriodo},
+                  {QStringLiteral("Formulario"), gsFormulario},
+                  {QStringLiteral("fec_pro"), c.fecPro},
+                  {QStringLiteral("bcolibrad"), cheque ? c.banco : blanco},
+                  {QStringLiteral("nrocheque"), cheque ? c.numcheque : blanco},
+                  {QStringLiteral("cheque"), cheque ? (c180.isEmpty() ? QString(QLatin1String("")) : importe) : blanco},
+                  {QStringLiteral("efectivo"), cheque ? blanco : (c180.isEmpty() ? blanco : importe)},
+                  {QStringLiteral("rectifica"), c.rectifica ? 1 : 0},
+                  {QStringLiteral("estado"), c.estado}};
+    // Every column but the key is assigned, and an existing row's key is this
+    // one: the record the code reads is the same whether the row is new or not.
+    fila.append({QStringLiteral("cNumero"), fCodigoFila(fCompleto(QStringLiteral("CAB"), nullptr, fila), 5)});
+    QStringList cambios;
+    for (const Campo &f : fila.mid(4))
+        cambios << f.nombre + QStringLiteral("=excluded.") + f.nombre;
+    // Added when missing, edited when there: one statement.
+    pInsertarFilas(m_db, QStringLiteral("CAB"), {fila},
+                   QStringLiteral(" ON CONFLICT (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO) DO UPDATE SET ")
+                       + cambios.join(QStringLiteral(", ")));
 }
 
 Registro EscrituraDeclaracion::fFilaDet(const QString &codigo, const QString &valor) const
 {
+    // Most rows come back unchanged from one save to the next.
+    static QHash<QString, Registro> memoria;
+    const QString clave = m_ruc + QChar(0x1f) + gsPeriodo + QChar(0x1f) + gsFormulario + QChar(0x1f) + codigo
+        + QChar(0x1f) + valor;
+    const auto it = memoria.constFind(clave);
+    if (it != memoria.constEnd())
+        return *it;
+    if (memoria.size() > 20000)
+        memoria.clear();
     Registro fila{{QStringLiteral("Doc_id_d"), vb::Trim(m_ruc)},
                   {QStringLiteral("tip_doc_d"), 6},
                   {QStringLiteral("periodo"), vb::Trim(gsPeriodo)},
@@ -257,25 +328,26 @@ Registro EscrituraDeclaracion::fFilaDet(const QString &codigo, const QString &va
                   {QStringLiteral("idcasilla"), codigo == QLatin1String("180") ? QStringLiteral("05")
                                                                                : QStringLiteral("01")},
                   {QStringLiteral("cNumero"), QString()}};
-    fila.last().valor = fCodigoControl(fila, 6);
+    fila.last().valor = fCodigoFila(fila, 6);
+    memoria.insert(clave, fila);
     return fila;
 }
 
 int EscrituraDeclaracion::pGrabarDetalle(const QList<ValorDet> &valores, const SituacionAnexo &s)
 {
     m_db.exec(QStringLiteral("DELETE FROM DET") + fLlaveSql(), fLlave(m_ruc));
-    int escritas = 0;
+    QList<Registro> filas;
     for (const ValorDet &d : valores) {
         const QString t = vb::Trim(d.valor);
         if (t.isEmpty() || t == QLatin1String("________"))
             continue;
         if (fCasillaExcluida(d.codigo.toInt(), s))
             continue;
-        // The delete above leaves no row of the declaration to replace.
-        m_db.addNew(QStringLiteral("DET"), fFilaDet(d.codigo, d.valor));
-        ++escritas;
+        filas << fFilaDet(d.codigo, d.valor);
     }
-    return escritas;
+    // The delete above leaves no row of the declaration to replace.
+    m_db.addNewAll(QStringLiteral("DET"), filas);
+    return filas.size();
 }
 
 void pMostrarError(const DbError &e)

@@ -10,6 +10,7 @@
 #include "declaration/core/modelocasillas.h"
 #include "platform/database.h"
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSqlRecord>
 #include <QString>
