@@ -26,6 +26,8 @@ struct Banco {
 
     explicit Banco(bool enviada = false, const QString &respuestas = QString(), const QString &previas = QString())
     {
+        gsPeriodo = QStringLiteral("1998");
+        gsFormulario = QStringLiteral("0951");
         cargar(m, previas, respuestas);
         m.setCampo(QStringLiteral("sRuc"), QStringLiteral("20100123453"));
         ContextoCalculo c = enviada ? ContextoCalculo::enviada() : ContextoCalculo::declaracion();
