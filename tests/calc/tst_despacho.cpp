@@ -75,6 +75,7 @@ private slots:
     void topeSobreValoresFinales();
     void sinTormentaEnCasillasQueSeReescriben();
     void enviadaVaciaSaldosSinPares();
+    void enviadaSaldoCeroSumaFinal();
     void declaracionCompleta();
 };
 
@@ -409,6 +410,15 @@ void TstDespacho::enviadaVaciaSaldosSinPares()
     b.teclear("128=1");
     QCOMPARE(comparar(b.m, "128=(3,000);138=(1,000);139=0;140=;141=;144=(30);514=0"), QString());
     QVERIFY(b.m.habilitada(140));
+}
+
+void TstDespacho::enviadaSaldoCeroSumaFinal()
+{
+    // Balance exactly 0: the dispatch then empties 140 and 141, and M ends as
+    // the sum of what the boxes finally hold, not of the amounts read first.
+    Banco b(true, "sIEAN=1;OptIEAN=1;OptAnexo=1", "510=500;139=500;140=100;141=20");
+    b.teclear("127=(500)");
+    QCOMPARE(comparar(b.m, "138=0;139=0;140=;141=;514=0;146=0"), QString());
 }
 
 void TstDespacho::declaracionCompleta()
