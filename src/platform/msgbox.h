@@ -21,6 +21,9 @@ Handler setHandler(Handler h);
 // The button code the style's default button gives (OK, Yes, No, Cancel...).
 int defaultAnswer(int style);
 
+// The button codes the style shows, left to right (style & 7).
+QList<int> buttonsOf(int style);
+
 // For tests: answers from a queue (default button when it runs dry) and
 // records every message shown. Installs itself while it lives.
 class ScriptedAnswerer {

@@ -1,0 +1,106 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/gui/msgboxwidget.h"
+#include "platform/msgbox.h"
+
+class TstMsgBoxWidget : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { msg::installWidgetHandler(); }
+    void shows_data();
+    void shows();
+    void escapeCancels();
+};
+
+struct Seen {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+// Reads the box once it is up and clicks the named button (or presses Escape).
+static void answerWhenShown(Seen *seen, const QString &click)
+{
+    QTimer::singleShot(0, [seen, click]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            answerWhenShown(seen, click);
+            return;
+        }
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        QAbstractButton *target = nullptr;
+        // Buttons in the order the box lays them out, left to right.
+        QList<QAbstractButton *> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [](QAbstractButton *a, QAbstractButton *b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        for (QAbstractButton *b : buttons) {
+            seen->buttons << b->text();
+            if (b->text() == click)
+                target = b;
+        }
+        if (box->defaultButton())
+            seen->defaultButton = box->defaultButton()->text();
+        if (target)
+            target->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+}
+
+void TstMsgBoxWidget::shows_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("0") << 0 << int(QMessageBox::NoIcon) << QStringList{"Aceptar"} << "Aceptar" << "Aceptar" << int(msg::OK);
+    QTest::newRow("16 critical") << 16 << int(QMessageBox::Critical) << QStringList{"Aceptar"} << "Aceptar" << "Aceptar" << int(msg::OK);
+    QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << QStringList{"Aceptar"} << "Aceptar" << "Aceptar" << int(msg::OK);
+    QTest::newRow("49 warning ok/cancel") << 49 << int(QMessageBox::Warning) << QStringList{"Aceptar", "Cancelar"} << "Aceptar" << "Cancelar" << int(msg::Cancel);
+    QTest::newRow("36 question yes/no") << 36 << int(QMessageBox::Question) << QStringList{"Sí", "No"} << "Sí" << "Sí" << int(msg::Yes);
+    QTest::newRow("292 second default") << 292 << int(QMessageBox::Question) << QStringList{"Sí", "No"} << "No" << "No" << int(msg::No);
+    QTest::newRow("35 yes/no/cancel") << 35 << int(QMessageBox::Question) << QStringList{"Sí", "No", "Cancelar"} << "Sí" << "Cancelar" << int(msg::Cancel);
+    QTest::newRow("530 third default") << 530 << int(QMessageBox::Critical) << QStringList{"Anular", "Reintentar", "Omitir"} << "Omitir" << "Reintentar" << int(msg::Retry);
+    QTest::newRow("5 retry/cancel") << 5 << int(QMessageBox::NoIcon) << QStringList{"Reintentar", "Cancelar"} << "Reintentar" << "Reintentar" << int(msg::Retry);
+}
+
+void TstMsgBoxWidget::shows()
+{
+    QFETCH(int, style);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, defaultButton);
+    QFETCH(QString, click);
+    QFETCH(int, answer);
+
+    Seen seen;
+    answerWhenShown(&seen, click);
+    QCOMPARE(msg::MsgBox(QStringLiteral("El RUC no es Válido."), style, QStringLiteral("Declaración")), answer);
+    QCOMPARE(seen.title, QStringLiteral("Declaración"));
+    QCOMPARE(seen.text, QStringLiteral("El RUC no es Válido."));
+    QCOMPARE(int(seen.icon), icon);
+    QCOMPARE(seen.buttons, buttons);
+    QCOMPARE(seen.defaultButton, defaultButton);
+}
+
+void TstMsgBoxWidget::escapeCancels()
+{
+    Seen seen;
+    answerWhenShown(&seen, QString());
+    QCOMPARE(msg::MsgBox("x", 33, "t"), int(msg::Cancel));
+    answerWhenShown(&seen, QString());
+    QCOMPARE(msg::MsgBox("x", 0, "t"), int(msg::OK));
+}
+
+QTEST_MAIN(TstMsgBoxWidget)
+#include "tst_msgboxwidget.moc"
