@@ -1,0 +1,201 @@
+#include "common/spool.h"
+#include "../support/testdb.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <QSet>
+#include <QtTest>
+#include <cstdio>
+
+namespace {
+
+struct FilaSpool {
+    QString codRep, secuencia, archivo;
+};
+
+void agregar(Database &db, const FilaSpool &f)
+{
+    db.addNew(QStringLiteral("SPOOL"), {{"CodRep", f.codRep}, {"Secuencia", f.secuencia}, {"Archivo", f.archivo},
+                                        {"Fecha", QDateTime(QDate(1999, 1, 4), QTime(9, 0))},
+                                        {"Usuario", "OTRO"}, {"tip_doc_d", 6}, {"Doc_id_d", "20000000009"}});
+}
+
+int filas(Database &db)
+{
+    return db.scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt();
+}
+
+// Helper mode: waits for the start file, so that both helpers run at once,
+// then registers `veces` files under `codigo` and ends.
+int registrarMuchas(const QString &base, int veces, const QString &codigo, const QString &salida)
+{
+    try {
+        auto db = Database::open(base);
+        // Widen the gap between reading the numbers and adding the row, where
+        // the other helper would slip in without the write lock.
+        db->setFaultHook([](const QString &sql) {
+            if (sql.startsWith(QLatin1String("INSERT")))
+                QThread::msleep(1);
+        });
+        QDeadlineTimer plazo(30000);
+        while (!QFile::exists(salida) && !plazo.hasExpired())
+            QThread::msleep(2);
+        for (int i = 0; i < veces; ++i)
+            fRegistrarSpool(*db, codigo, 6, QStringLiteral("20000000001"), QStringLiteral("USUARIO1"));
+    } catch (const DbError &e) {
+        std::fprintf(stderr, "%d %s\n", e.number, qPrintable(e.description));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<FilaSpool>)
+
+class TstSpool : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numeracion_data()
+    {
+        QTest::addColumn<QList<FilaSpool>>("existentes");
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<QString>("secuencia");
+        const QList<FilaSpool> dos = {{"PR0002", "000004", "00000007.PRN"}, {"PR0003", "000002", "00000009.PRN"}};
+        QTest::newRow("tabla vacía") << QList<FilaSpool>{} << "PR0003" << "00000001.PRN" << "000001";
+        QTest::newRow("solo filas de otro código")
+            << QList<FilaSpool>{{"PR0002", "000004", "00000007.PRN"}} << "PR0003" << "00000008.PRN" << "000001";
+        QTest::newRow("siguiente de PR0002") << dos << "PR0002" << "00000010.PRN" << "000005";
+        QTest::newRow("siguiente de PR0003") << dos << "PR0003" << "00000010.PRN" << "000003";
+        QTest::newRow("primer PR0014") << dos << "PR0014" << "00000010.PRN" << "000001";
+        QTest::newRow("tras borrar filas sigue al mayor que queda")
+            << QList<FilaSpool>{{"PR0003", "000001", "00000003.PRN"}} << "pr0003" << "00000004.PRN" << "000002";
+    }
+    void numeracion()
+    {
+        QFETCH(QList<FilaSpool>, existentes);
+        QFETCH(QString, codigo);
+        QFETCH(QString, archivo);
+        QFETCH(QString, secuencia);
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        auto db = env.abrir();
+        for (const FilaSpool &f : existentes)
+            agregar(*db, f);
+
+        const QDateTime antes = QDateTime::currentDateTime().addSecs(-1);
+        QCOMPARE(fRegistrarSpool(*db, codigo, 6, QStringLiteral("20000000001"), QStringLiteral("D'ANGELO")), archivo);
+        const QDateTime despues = QDateTime::currentDateTime().addSecs(1);
+
+        const QList<QSqlRecord> rows = db->select(QStringLiteral("SELECT * FROM SPOOL WHERE Archivo = ?"), {archivo});
+        QCOMPARE(rows.size(), 1);
+        const QSqlRecord r = rows.first();
+        QCOMPARE(r.value("CodRep").toString(), codigo);
+        QCOMPARE(r.value("Secuencia").toString(), secuencia);
+        QCOMPARE(r.value("Usuario").toString(), QStringLiteral("D'ANGELO"));
+        QCOMPARE(r.value("tip_doc_d").toInt(), 6);
+        QCOMPARE(r.value("Doc_id_d").toString(), QStringLiteral("20000000001"));
+        const QDateTime fecha = Database::toDateTime(r.value("Fecha"));
+        QVERIFY2(fecha >= antes && fecha <= despues, qPrintable(r.value("Fecha").toString()));
+        QCOMPARE(filas(*db), int(existentes.size()) + 1);
+    }
+
+    void formaDelProgramaDeConstancias()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        QCOMPARE(fRegistrarSpool(*db, QStringLiteral("PR0002"), QStringLiteral("06"),
+                                 QStringLiteral("20000000001    "), QStringLiteral(" USR "),
+                                 QStringLiteral("Tip_doc_d")),
+                 QStringLiteral("00000001.PRN"));
+        const QSqlRecord r = db->select(QStringLiteral("SELECT * FROM SPOOL")).first();
+        QCOMPARE(r.value("tip_doc_d").toInt(), 6);
+        QCOMPARE(r.value("Doc_id_d").toString(), QStringLiteral("20000000001    "));
+        QCOMPARE(r.value("Usuario").toString(), QStringLiteral(" USR "));
+    }
+
+    void archivoNoNumerico()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregar(*db, {"PR0002", "000001", "ABCDEFGH.PRN"});
+        try {
+            fRegistrarSpool(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20000000001"), QStringLiteral("U"));
+            QFAIL("a non-numeric Archivo gave a number");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 13);
+        }
+        QCOMPARE(filas(*db), 1);
+    }
+
+    void fallaAlAgregarNoDejaFila()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->setFaultHook([](const QString &sql) {
+            if (sql.startsWith(QLatin1String("INSERT")))
+                throw DbError(3051, QStringLiteral("bloqueada"));
+        });
+        QVERIFY_THROWS_EXCEPTION(DbError, fRegistrarSpool(*db, QStringLiteral("PR0003"), 6,
+                                                          QStringLiteral("20000000001"), QStringLiteral("U")));
+        db->setFaultHook({});
+        QCOMPARE(filas(*db), 0);
+        QCOMPARE(fRegistrarSpool(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20000000001"), QStringLiteral("U")),
+                 QStringLiteral("00000001.PRN"));
+    }
+
+    void dosProgramasALaVez()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        const QString self = QCoreApplication::applicationFilePath();
+        const QString salida = env.sysPath + QStringLiteral("TMP/salida");
+        QProcess a, b;
+        a.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        b.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        a.start(self, {QStringLiteral("--registrar"), env.rutaBase, QStringLiteral("200"), QStringLiteral("PR0003"), salida});
+        b.start(self, {QStringLiteral("--registrar"), env.rutaBase, QStringLiteral("200"), QStringLiteral("PR0002"), salida});
+        QVERIFY(a.waitForStarted() && b.waitForStarted());
+        QThread::msleep(300);   // both helpers open the database and wait
+        QFile go(salida);
+        QVERIFY(go.open(QIODevice::WriteOnly));
+        go.close();
+        QVERIFY(a.waitForFinished(120000));
+        QVERIFY(b.waitForFinished(120000));
+        QCOMPARE(a.exitCode(), 0);
+        QCOMPARE(b.exitCode(), 0);
+
+        auto db = env.abrir();
+        QCOMPARE(filas(*db), 400);
+        QSet<QString> nombres;
+        for (const QSqlRecord &r : db->select(QStringLiteral("SELECT Archivo FROM SPOOL")))
+            nombres.insert(r.value(0).toString());
+        QCOMPARE(nombres.size(), 400);
+        QVERIFY(nombres.contains(QStringLiteral("00000001.PRN")));
+        QVERIFY(nombres.contains(QStringLiteral("00000400.PRN")));
+        for (const char *codigo : {"PR0002", "PR0003"}) {
+            const QList<QSqlRecord> rows = db->select(
+                QStringLiteral("SELECT count(DISTINCT Secuencia), max(Secuencia) FROM SPOOL WHERE CodRep = ?"),
+                {QString::fromLatin1(codigo)});
+            QCOMPARE(rows.first().value(0).toInt(), 200);
+            QCOMPARE(rows.first().value(1).toString(), QStringLiteral("000200"));
+        }
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 6 && QByteArray(argv[1]) == "--registrar")
+        return registrarMuchas(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
+                               QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[5]));
+    TstSpool t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_spool.moc"
