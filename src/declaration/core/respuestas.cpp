@@ -1,0 +1,240 @@
+#include "respuestas.h"
+#include "platform/msgbox.h"
+#include "shell/core/modglobal.h"
+
+using namespace respuestas;
+
+bool respuestas::elegida(const ModeloCasillas &m, const QString &opcion, int index)
+{
+    return m.campo(opcion) == QString::number(index);
+}
+
+bool respuestas::sinRespuesta(const ModeloCasillas &m, const QString &opcion)
+{
+    return !elegida(m, opcion, 0) && !elegida(m, opcion, 1);
+}
+
+Respuestas::Respuestas(ModeloCasillas &modelo, EstadoVentana &ventana)
+    : m_modelo(modelo), m_ventana(ventana)
+{
+}
+
+void Respuestas::click(const QString &opcion, int index)
+{
+    if (opcion == OptTipoCont) OptTipoCont_Click(index);
+    else if (opcion == OptConvEstab) OptConvEstab_Click(index);
+    else if (opcion == OptIEAN) OptIEAN_Click(index);
+    else if (opcion == OptAnexo) OptAnexo_Click(index);
+    else if (opcion == OptAgraria) OptAgraria_Click(index);
+    else if (opcion == OptRectifica) OptRectifica_Click(index);
+    else if (opcion == OptDomiciliado) OptDomiciliado_Click(index);
+}
+
+void Respuestas::seleccionar(const QString &opcion, const QString &texto)
+{
+    const QString t = texto.trimmed();
+    if (t == QLatin1String("1"))
+        click(opcion, 1);
+    else if (t == QLatin1String("0"))
+        click(opcion, 0);
+}
+
+void Respuestas::seleccionarOpcion(const QString &opcion, int index)
+{
+    if (index == 0 || index == 1)
+        m_modelo.setCampo(opcion, QString::number(index));
+}
+
+void Respuestas::abrir(int n, quint32 color)
+{
+    m_modelo.setHabilitada(n, true);
+    m_modelo.setColor(n, color);
+}
+
+void Respuestas::cerrar(int n)
+{
+    m_modelo.setHabilitada(n, false);
+    m_modelo.setColor(n, Color::Gris);
+}
+
+void Respuestas::calc113()
+{
+    if (calculos.Calcular113)
+        calculos.Calcular113();
+}
+
+void Respuestas::OptTipoCont_Click(int index)
+{
+    seleccionarOpcion(OptTipoCont, index);
+    if (index == 1)
+        m_modelo.setCampo(sExonerado, QStringLiteral("1"));
+    else if (index == 0)
+        m_modelo.setCampo(sExonerado, QStringLiteral("0"));
+    calc113();
+    m_modelo.bModificado = true;
+}
+
+void Respuestas::OptConvEstab_Click(int index)
+{
+    seleccionarOpcion(OptConvEstab, index);
+    m_modelo.setCampo(sConvenio, QString());
+    if (index == 0) {
+        m_modelo.setCampo(sConvenio, QStringLiteral("0"));
+        m_modelo.bModificado = true;
+    } else if (index == 1) {
+        // The agreement's own rate; Calcular113 leaves it while the agreement holds.
+        gsTasa = QStringLiteral("100");
+        m_modelo.setCampo(sConvenio, QStringLiteral("1"));
+        m_modelo.bModificado = true;
+    }
+    calc113();
+}
+
+void Respuestas::OptAgraria_Click(int index)
+{
+    static const int inversion[] = {201, 203, 204, 205, 206};
+    seleccionarOpcion(OptAgraria, index);
+    m_modelo.setCampo(sAgraria, QString());
+    if (index == 1) {
+        m_modelo.setCampo(sAgraria, QStringLiteral("1"));
+        m_ventana.setHabilitado(ctl381::Label1_9, true);
+        m_ventana.setColor(ctl381::MkePeriodo, Color::Blanco);
+        m_ventana.setHabilitado(ctl381::MkePeriodo, true);
+        m_modelo.bModificado = true;
+        for (int n : inversion)
+            abrir(n);
+    } else if (index == 0) {
+        m_modelo.setCampo(sAgraria, QStringLiteral("0"));
+        m_ventana.setHabilitado(ctl381::Label1_9, false);
+        // The typed date stays: only the box is closed.
+        m_ventana.setColor(ctl381::MkePeriodo, Color::Gris);
+        m_ventana.setHabilitado(ctl381::MkePeriodo, false);
+        m_modelo.bModificado = true;
+        for (int n : inversion) {
+            vaciar(n);
+            cerrar(n);
+        }
+    }
+    calc113();
+}
+
+void Respuestas::OptIEAN_Click(int index)
+{
+    seleccionarOpcion(OptIEAN, index);
+    m_modelo.setCampo(sIEAN, QString());
+    if (index == 0) {
+        m_modelo.setCampo(OptAnexo, QString());
+        m_ventana.setHabilitado(ctl381::OptAnexo, false);
+        m_ventana.setHabilitado(ctl381::Label1_8, false);
+        m_modelo.setCampo(sIEAN, QStringLiteral("0"));
+        m_ventana.frame[3] = false;
+        m_ventana.frame[0] = true;
+        if (calculos.Calcular511)
+            calculos.Calcular511();
+        abrir(127);
+        if (calculos.Calcular128_131)
+            calculos.Calcular128_131(131);
+        m_modelo.bModificado = true;
+    } else if (index == 1) {
+        m_ventana.setHabilitado(ctl381::OptAnexo, true);
+        m_ventana.setHabilitado(ctl381::Label1_8, true);
+        m_modelo.setCampo(sIEAN, QStringLiteral("1"));
+        m_ventana.frame[3] = true;
+        m_ventana.frame[0] = false;
+        for (int n : {130, 511, 131, 512, 132, 513, 133, 134})
+            vaciar(n);
+        if (elegida(m_modelo, OptAnexo, 1)) {
+            cerrar(127);
+            vaciar(127);
+        } else if (elegida(m_modelo, OptAnexo, 0)) {
+            abrir(127);
+        }
+        m_modelo.bModificado = true;
+    }
+    calc113();
+}
+
+void Respuestas::OptAnexo_Click(int index)
+{
+    seleccionarOpcion(OptAnexo, index);
+    const bool iean = elegida(m_modelo, OptIEAN, 1);
+    if (index == 1) {
+        m_modelo.setHabilitada(120, true);
+        m_modelo.setHabilitada(122, true);
+        m_modelo.setColor(120, Color::Cyan);
+        m_modelo.setColor(122, Color::Blanco);
+        for (int n : {114, 115, 117})
+            cerrar(n);
+        for (int n : {114, 506, 115, 116, 507, 117, 119})
+            vaciar(n);
+        if (iean) {
+            if (calculos.Calcular120)
+                calculos.Calcular120();
+            if (calculos.Calcular128A_131A)
+                calculos.Calcular128A_131A(128);
+            cerrar(127);
+            vaciar(127);
+        }
+        m_modelo.bModificado = true;
+    } else if (index == 0) {
+        for (int n : {114, 115, 117})
+            m_modelo.setHabilitada(n, true);
+        m_modelo.setColor(114, Color::Blanco);
+        m_modelo.setColor(115, Color::Blanco);
+        m_modelo.setColor(117, Color::Cyan);
+        for (int n : {120, 122})
+            cerrar(n);
+        for (int n : {120, 508, 122})
+            vaciar(n);
+        if (iean) {
+            if (calculos.Calcular117)
+                calculos.Calcular117();
+            if (calculos.Calcular128_131)
+                calculos.Calcular128_131(128);
+        }
+        abrir(127);
+        m_modelo.bModificado = true;
+    }
+    // sAnexo stays as loaded: the save reads the options themselves.
+}
+
+void Respuestas::OptRectifica_Click(int index)
+{
+    seleccionarOpcion(OptRectifica, index);
+    m_modelo.setCampo(sRectifica, QString());
+    if (index == 0) {
+        m_modelo.setCampo(sRectifica, QStringLiteral("0"));
+        m_ventana.setHabilitado(ctl381::TxtNumOrden, false);
+        m_modelo.setCampo(ctl381::TxtNumOrden, QString());
+        m_ventana.setColor(ctl381::TxtNumOrden, Color::Gris);
+        m_ventana.setHabilitado(ctl381::Label1_10, false);
+        m_modelo.bModificado = true;
+    } else if (index == 1) {
+        m_modelo.setCampo(sRectifica, QStringLiteral("1"));
+        m_ventana.setHabilitado(ctl381::TxtNumOrden, true);
+        m_ventana.setColor(ctl381::TxtNumOrden, Color::Blanco);
+        m_ventana.setHabilitado(ctl381::Label1_10, true);
+        m_modelo.bModificado = true;
+        if (!giCargandoForm)
+            msg::MsgBox(MensajeRectifica, 48, m_ventana.titulo);
+    }
+}
+
+void Respuestas::OptDomiciliado_Click(int index)
+{
+    seleccionarOpcion(OptDomiciliado, index);
+    if (index == 1) {
+        m_modelo.setCampo(sDomiciliado, QStringLiteral("1"));
+        cerrar(100);
+        // The result of the income statement becomes the tax base: the income
+        // (505) into 100 and the loss (338) into 101, as Calcular505y338 copies
+        // them, so a loss typed before the answer is not lost.
+        m_modelo.setTexto(100, m_modelo.texto(505));
+        m_modelo.setTexto(101, m_modelo.texto(338));
+        m_modelo.setBloqueada(100, true);
+    } else if (index == 0) {
+        m_modelo.setCampo(sDomiciliado, QStringLiteral("0"));
+        abrir(100);
+        m_modelo.setBloqueada(100, false);
+    }
+}

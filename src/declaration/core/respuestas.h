@@ -1,0 +1,95 @@
+#pragma once
+// The seven yes/no answers of page 0 and what each one opens, empties, locks
+// and recalculates.
+//
+// Answers are named fields of the box store, called after their option arrays
+// (OptTipoCont, OptConvEstab, OptIEAN, OptAnexo, OptAgraria, OptRectifica,
+// OptDomiciliado): "1" option 1 selected ("&Si", "&Domiciliado"), "0" option 0
+// selected ("&No", "&No Domiciliado"), "" none. Beside them the window keeps
+// the answer texts sExonerado, sConvenio, sIEAN, sAnexo, sAgraria, sRectifica
+// and sDomiciliado (fields of the same names); the load of a stored
+// declaration fills them, the handlers below keep them in step with the last
+// click (sAnexo excepted: only the load sets it).
+//
+// Wiring: the window calls click(opcion, index) (or the OptX_Click member)
+// when the user selects an option; the load of a stored declaration calls
+// seleccionar(opcion, storedText), which runs the same handler, so a loaded
+// declaration re-establishes its enabled and locked boxes by the same code.
+// After each call the window applies EstadoVentana (respuestasventana.h) and
+// mirrors the answer fields on its option buttons.
+#include "declaration/core/modelocasillas.h"
+#include "declaration/core/respuestasventana.h"
+#include <QString>
+#include <functional>
+
+namespace respuestas {
+inline const QString OptTipoCont = QStringLiteral("OptTipoCont");
+inline const QString OptConvEstab = QStringLiteral("OptConvEstab");
+inline const QString OptIEAN = QStringLiteral("OptIEAN");
+inline const QString OptAnexo = QStringLiteral("OptAnexo");
+inline const QString OptAgraria = QStringLiteral("OptAgraria");
+inline const QString OptRectifica = QStringLiteral("OptRectifica");
+inline const QString OptDomiciliado = QStringLiteral("OptDomiciliado");
+
+inline const QString sExonerado = QStringLiteral("sExonerado");
+inline const QString sConvenio = QStringLiteral("sConvenio");
+inline const QString sIEAN = QStringLiteral("sIEAN");
+inline const QString sAnexo = QStringLiteral("sAnexo");
+inline const QString sAgraria = QStringLiteral("sAgraria");
+inline const QString sRectifica = QStringLiteral("sRectifica");
+inline const QString sDomiciliado = QStringLiteral("sDomiciliado");
+
+// Option `index` of the pair is selected.
+bool elegida(const ModeloCasillas &m, const QString &opcion, int index);
+// Neither option of the pair is selected.
+bool sinRespuesta(const ModeloCasillas &m, const QString &opcion);
+
+inline const QString MensajeRectifica = QStringLiteral(
+    "Recuerde que debe consignar información en todas las casillas ingresadas en la "
+    "declaración original, inclusive en las de determinación de la deuda");
+}
+
+// The calculations the answers rerun; each is left out while unset.
+struct CalculosRespuestas {
+    std::function<void()> Calcular113;
+    std::function<void()> Calcular511;
+    std::function<void()> Calcular117;
+    std::function<void()> Calcular120;
+    std::function<void(int)> Calcular128_131;      // with 128 or 131
+    std::function<void(int)> Calcular128A_131A;    // with 128
+};
+
+class Respuestas {
+public:
+    Respuestas(ModeloCasillas &modelo, EstadoVentana &ventana);
+
+    CalculosRespuestas calculos;
+
+    // The user selected option `index` of the pair: records the selection,
+    // then runs the pair's handler. Unknown pair names do nothing.
+    void click(const QString &opcion, int index);
+    // A stored answer: trimmed "1" selects option 1, "0" option 0 (each as a
+    // click); any other text selects nothing and runs nothing.
+    void seleccionar(const QString &opcion, const QString &texto);
+
+    // The handlers, as the option buttons' Click events. They record the
+    // selection of `index` first (a click selects the option), so the load may
+    // call them directly too.
+    void OptTipoCont_Click(int index);
+    void OptConvEstab_Click(int index);
+    void OptIEAN_Click(int index);
+    void OptAnexo_Click(int index);
+    void OptAgraria_Click(int index);
+    void OptRectifica_Click(int index);
+    void OptDomiciliado_Click(int index);
+
+private:
+    void seleccionarOpcion(const QString &opcion, int index);
+    void abrir(int n, quint32 color = Color::Blanco);
+    void cerrar(int n);
+    void vaciar(int n) { m_modelo.setTexto(n, QString()); }
+    void calc113();
+
+    ModeloCasillas &m_modelo;
+    EstadoVentana &m_ventana;
+};
