@@ -45,7 +45,7 @@ struct Banco {
         for (const char *o : {"OptAgraria", "OptIEAN", "OptConvEstab", "OptRectifica", "OptTipoCont"})
             modelo.setCampo(o, "0");
         modelo.setCampo("MkePeriodo", "__/__/____");
-        modelo.setCampo("formapago", "X");
+        modelo.setCampo("FormaDePagoZRV1.formapago", "X");
     }
 
     // A consistent declaration: balance sheet that balances, cash payment,
@@ -53,7 +53,7 @@ struct Banco {
     void completar()
     {
         preparar({"300=1,000", "500=1,000", "306=400", "312=600", "502=1,000",
-                  "formapago=E", "importe=100", "TxtNombre1A=PEREZ", "TxtNombre1N=JUAN",
+                  "FormaDePagoZRV1.formapago=E", "FormaDePagoZRV1.importe=100", "TxtNombre1A=PEREZ", "TxtNombre1N=JUAN",
                   "225=12345678"});
     }
 
@@ -202,17 +202,17 @@ private slots:
         QTest::newRow("contratos sin monto") << QStringList{"217=" + kRucA, "218=" + kRucB}
                                              << QStringList{"Ingrese el monto de ingresos anuales"};
         QTest::newRow("contratos sin RUC") << QStringList{"219=10", "220=10", "215=20"} << QStringList{ruc, ruc};
-        QTest::newRow("sin forma de pago") << QStringList{"formapago="} << QStringList{"Ingrese la forma de pago"};
-        QTest::newRow("efectivo sin importe") << QStringList{"importe= "} << QStringList{"Ingrese el importe a pagar"};
-        QTest::newRow("cheque sin numero") << QStringList{"formapago=C", "banco=BCP", "numcheque="}
+        QTest::newRow("sin forma de pago") << QStringList{"FormaDePagoZRV1.formapago="} << QStringList{"Ingrese la forma de pago"};
+        QTest::newRow("efectivo sin importe") << QStringList{"FormaDePagoZRV1.importe= "} << QStringList{"Ingrese el importe a pagar"};
+        QTest::newRow("cheque sin numero") << QStringList{"FormaDePagoZRV1.formapago=C", "FormaDePagoZRV1.banco=BCP", "FormaDePagoZRV1.numcheque="}
                                            << QStringList{"Ingrese el número de cheque y/o banco"};
-        QTest::newRow("cheque sin banco") << QStringList{"formapago=C", "banco=XX", "numcheque=123"}
+        QTest::newRow("cheque sin banco") << QStringList{"FormaDePagoZRV1.formapago=C", "FormaDePagoZRV1.banco=XX", "FormaDePagoZRV1.numcheque=123"}
                                           << QStringList{"Ingrese el número de cheque y/o banco"};
-        QTest::newRow("cheque banco vacio") << QStringList{"formapago=C", "banco=", "numcheque=123"}
+        QTest::newRow("cheque banco vacio") << QStringList{"FormaDePagoZRV1.formapago=C", "FormaDePagoZRV1.banco=", "FormaDePagoZRV1.numcheque=123"}
                                             << QStringList{"Ingrese el número de cheque y/o banco"};
-        QTest::newRow("cheque cero") << QStringList{"formapago=C", "banco=BCP", "numcheque=0000"}
+        QTest::newRow("cheque cero") << QStringList{"FormaDePagoZRV1.formapago=C", "FormaDePagoZRV1.banco=BCP", "FormaDePagoZRV1.numcheque=0000"}
                                      << QStringList{"El  número de cheque no puede ser 0"};
-        QTest::newRow("cheque con letras") << QStringList{"formapago=C", "banco=BCP", "numcheque=12AB"}
+        QTest::newRow("cheque con letras") << QStringList{"FormaDePagoZRV1.formapago=C", "FormaDePagoZRV1.banco=BCP", "FormaDePagoZRV1.numcheque=12AB"}
                                            << QStringList{};
         QTest::newRow("sin documento del representante") << QStringList{"225="}
                                                          << QStringList{"Ingrese los datos del Representante Legal"};
@@ -423,7 +423,7 @@ private slots:
         QCOMPARE(b.llamadasRuc, 0);
         QVERIFY(b.topes.isEmpty());
 
-        b.preparar({"TxtTelefono=4412345", "formapago=X"});
+        b.preparar({"TxtTelefono=4412345", "FormaDePagoZRV1.formapago=X"});
         QVERIFY(!b.reglas.DeclaracionCompleta());
         QCOMPARE(b.llamadasRuc, 6);   // the six RUC checks come before the payment
         QVERIFY(b.topes.isEmpty());

@@ -17,27 +17,28 @@
 // declaration re-establishes its enabled and locked boxes by the same code.
 // After each call the window applies EstadoVentana (respuestasventana.h) and
 // mirrors the answer fields on its option buttons.
+#include "declaration/core/codigosdeclaracion.h"
 #include "declaration/core/modelocasillas.h"
 #include "declaration/core/respuestasventana.h"
 #include <QString>
 #include <functional>
 
 namespace respuestas {
-inline const QString OptTipoCont = QStringLiteral("OptTipoCont");
-inline const QString OptConvEstab = QStringLiteral("OptConvEstab");
-inline const QString OptIEAN = QStringLiteral("OptIEAN");
-inline const QString OptAnexo = QStringLiteral("OptAnexo");
-inline const QString OptAgraria = QStringLiteral("OptAgraria");
-inline const QString OptRectifica = QStringLiteral("OptRectifica");
-inline const QString OptDomiciliado = QStringLiteral("OptDomiciliado");
+inline const QString &OptTipoCont = Campos::OptTipoCont;
+inline const QString &OptConvEstab = Campos::OptConvEstab;
+inline const QString &OptIEAN = Campos::OptIEAN;
+inline const QString &OptAnexo = Campos::OptAnexo;
+inline const QString &OptAgraria = Campos::OptAgraria;
+inline const QString &OptRectifica = Campos::OptRectifica;
+inline const QString &OptDomiciliado = Campos::OptDomiciliado;
 
-inline const QString sExonerado = QStringLiteral("sExonerado");
-inline const QString sConvenio = QStringLiteral("sConvenio");
-inline const QString sIEAN = QStringLiteral("sIEAN");
-inline const QString sAnexo = QStringLiteral("sAnexo");
-inline const QString sAgraria = QStringLiteral("sAgraria");
-inline const QString sRectifica = QStringLiteral("sRectifica");
-inline const QString sDomiciliado = QStringLiteral("sDomiciliado");
+inline const QString &sExonerado = Campos::sExonerado;
+inline const QString &sConvenio = Campos::sConvenio;
+inline const QString &sIEAN = Campos::sIEAN;
+inline const QString &sAnexo = Campos::sAnexo;
+inline const QString &sAgraria = Campos::sAgraria;
+inline const QString &sRectifica = Campos::sRectifica;
+inline const QString &sDomiciliado = Campos::sDomiciliado;
 
 // Option `index` of the pair is selected.
 bool elegida(const ModeloCasillas &m, const QString &opcion, int index);

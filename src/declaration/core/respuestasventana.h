@@ -20,6 +20,7 @@
 //     TxtAyuda1.
 // Box states (enabled, colour, locked, text) live in ModeloCasillas; answers
 // and identification texts are its named fields (see respuestas.h).
+#include "declaration/core/codigosdeclaracion.h"
 #include "declaration/core/modelocasillas.h"
 #include <QHash>
 #include <QString>
@@ -28,15 +29,15 @@
 
 namespace ctl381 {
 // Controls of page 0 and of the window, named as Frm381 names them.
-inline const QString TxtTelefono = QStringLiteral("TxtTelefono");
-inline const QString TxtNumOrden = QStringLiteral("TxtNumOrden");
-inline const QString MkePeriodo = QStringLiteral("MkePeriodo");
-inline const QString CmbRuc = QStringLiteral("CmbRuc");
-inline const QString TxtNumRuc = QStringLiteral("TxtNumRuc");
-inline const QString TxtNombreA = QStringLiteral("TxtNombreA");
-inline const QString TxtNombreN = QStringLiteral("TxtNombreN");
-inline const QString TxtNombre1A = QStringLiteral("TxtNombre1A");
-inline const QString TxtNombre1N = QStringLiteral("TxtNombre1N");
+inline const QString &TxtTelefono = Campos::TxtTelefono;
+inline const QString &TxtNumOrden = Campos::TxtNumOrden;
+inline const QString &MkePeriodo = Campos::MkePeriodo;
+inline const QString &CmbRuc = Campos::CmbRuc;
+inline const QString &TxtNumRuc = Campos::TxtNumRuc;
+inline const QString &TxtNombreA = Campos::TxtNombreA;
+inline const QString &TxtNombreN = Campos::TxtNombreN;
+inline const QString &TxtNombre1A = Campos::TxtNombre1A;
+inline const QString &TxtNombre1N = Campos::TxtNombre1N;
 inline const QString cmdCancelar = QStringLiteral("cmdCancelar");
 inline const QString Label1_8 = QStringLiteral("Label1(8)");    // the annex question
 inline const QString Label1_9 = QStringLiteral("Label1(9)");    // the date request
@@ -44,13 +45,13 @@ inline const QString Label1_10 = QStringLiteral("Label1(10)");  // the order-num
 inline const QString OptAnexo = QStringLiteral("OptAnexo");     // both options at once
 
 // Properties of the payment control FormaDePagoZRV1, kept as named fields.
-inline const QString formapago = QStringLiteral("formapago");
-inline const QString banco = QStringLiteral("banco");
-inline const QString numcheque = QStringLiteral("numcheque");
-inline const QString importe = QStringLiteral("importe");
+inline const QString &formapago = Campos::FormaPago;
+inline const QString &banco = Campos::Banco;
+inline const QString &numcheque = Campos::NumCheque;
+inline const QString &importe = Campos::Importe;
 
 // The text of the date box when nothing is typed.
-inline const QString MascaraVacia = QStringLiteral("__/__/____");
+inline const QString &MascaraVacia = Campos::MascaraVacia;
 
 // The box n as a focus target.
 inline QString caja(int n) { return QStringLiteral("TxtValor(%1)").arg(n); }
