@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
@@ -16,30 +15,6 @@ QStringList listado(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
-
-// Holds an exclusive lock on the file through a connection of its own.
-class Bloqueo {
-public:
-    explicit Bloqueo(const QString &path)
-    {
-        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bloqueo"));
-        h.setDatabaseName(path);
-        ok = h.open();
-        QSqlQuery q(h);
-        ok = ok && q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))
-            && q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-    }
-    ~Bloqueo()
-    {
-        {
-            QSqlDatabase h = QSqlDatabase::database(QStringLiteral("bloqueo"), false);
-            QSqlQuery(h).exec(QStringLiteral("ROLLBACK"));
-            h.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("bloqueo"));
-    }
-    bool ok = false;
-};
 
 int cuenta(Database &db, const QString &table)
 {
@@ -102,8 +77,8 @@ private slots:
     {
         testdb::Entorno env;
         QVERIFY(env.valido());
-        Bloqueo lock(env.rutaBase);
-        QVERIFY(lock.ok);
+        testdb::BloqueoExclusivo lock(env.rutaBase);
+        QVERIFY(lock.activo());
         const QStringList antes = listado(env.dbPath);
         QElapsedTimer t;
         t.start();

@@ -76,6 +76,30 @@ bool escribirIni(const QString &path, const QString &sysPath, const QString &dbP
     return textfile::writeLines(path, lines);
 }
 
+BloqueoExclusivo::BloqueoExclusivo(const QString &path)
+{
+    static int counter = 0;
+    m_connection = QStringLiteral("qxtest-lock-%1").arg(++counter);
+    QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    h.setDatabaseName(path);
+    m_ok = h.open();
+    QSqlQuery q(h);
+    m_ok = m_ok && q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))
+        && q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+}
+
+BloqueoExclusivo::~BloqueoExclusivo()
+{
+    {
+        QSqlDatabase h = QSqlDatabase::database(m_connection, false);
+        if (h.isOpen()) {
+            QSqlQuery(h).exec(QStringLiteral("ROLLBACK"));
+            h.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
 Entorno::Entorno(bool withDatabase, const QString &u) : usuario(u)
 {
     m_oldCwd = QDir::currentPath();

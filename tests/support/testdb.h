@@ -26,6 +26,21 @@ QStringList sentenciasEsquema();
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,
                  const QString &dbName, const QString &sysUser);
 
+// Holds an exclusive lock on a database file through a connection of its own
+// (PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE) while it lives, as a
+// program that opened it exclusively would.
+class BloqueoExclusivo {
+public:
+    explicit BloqueoExclusivo(const QString &path);
+    ~BloqueoExclusivo();
+    BloqueoExclusivo(const BloqueoExclusivo &) = delete;
+    BloqueoExclusivo &operator=(const BloqueoExclusivo &) = delete;
+    bool activo() const { return m_ok; }
+private:
+    QString m_connection;
+    bool m_ok = false;
+};
+
 class Entorno {
 public:
     // withDatabase=false leaves the database file uncreated (for open failures).

@@ -2,7 +2,10 @@
 #include <QString>
 
 // Reads QX000.INI into the shared state and makes gsSysPath the current folder.
-void pLeerIni();
+// An empty or missing "SysPath", or a folder that does not exist, shows a
+// settings message and returns false; fAbrirBase then returns false at once,
+// so a caller that only checks fAbrirBase still ends the program.
+bool pLeerIni();
 // Writes "SystemDB", opens gdbBase. On failure shows the connection message;
 // returns false and the caller ends the program with a non-zero status.
 bool fAbrirBase();

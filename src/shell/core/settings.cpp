@@ -1,0 +1,83 @@
+#include "shell/core/settings.h"
+#include "shell/core/modglobal.h"
+#include "platform/inifile.h"
+#include "platform/msgbox.h"
+#include "platform/vbruntime.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kArchivoIni = QStringLiteral("QX000.INI");
+const QString kSeccion = QStringLiteral("Options");
+
+// Set by pLeerIni when the settings give no usable system folder: the
+// program then ends at fAbrirBase without opening anything.
+bool g_sinCarpetaSistema = false;
+
+QString leer(const QString &clave)
+{
+    return vb::Trim(ini::GetPrivateProfileString(kSeccion, clave, QString(), kArchivoIni));
+}
+
+// The workgroup login: fixed, put together at run time from single characters.
+QString usuarioGrupo()
+{
+    QString s;
+    for (char c : {'q', 'x', 's', 'i', 's', '9', '5', '1'})
+        s += QLatin1Char(c);
+    return s;
+}
+
+QString claveGrupo()
+{
+    QString s;
+    for (int c : {0x4b, 0x37, 0x76, 0x52, 0x32, 0x6d, 0x51, 0x38})
+        s += QChar(c);
+    return s;
+}
+
+} // namespace
+
+bool pLeerIni()
+{
+    g_sinCarpetaSistema = false;
+    gsSysPath = leer(QStringLiteral("SysPath"));
+    if (gsSysPath.isEmpty()) {
+        g_sinCarpetaSistema = true;
+        msg::MsgBox(QStringLiteral("No se encontró la ruta del sistema (SysPath) en el archivo de "
+                                   "configuración %1").arg(ini::resolve(kArchivoIni)),
+                    16, QStringLiteral("Error de Configuración"));
+    } else if (!QDir::setCurrent(gsSysPath)) {
+        g_sinCarpetaSistema = true;
+        msg::MsgBox(QStringLiteral("No existe la carpeta del sistema %1 indicada en SysPath del archivo de "
+                                   "configuración %2").arg(gsSysPath, ini::resolve(kArchivoIni)),
+                    16, QStringLiteral("Error de Configuración"));
+    }
+    // DBPath and DBName are joined as they stand: no separator is added.
+    gsBaseDatos = leer(QStringLiteral("DBPath")) + leer(QStringLiteral("DBName"));
+    gsRutaRpt = gsSysPath + QStringLiteral("RPT/");
+    gsUsuario = leer(QStringLiteral("SysUser"));
+    return !g_sinCarpetaSistema;
+}
+
+bool fAbrirBase()
+{
+    if (g_sinCarpetaSistema)
+        return false;   // already reported by pLeerIni
+    const QString grupo = gsSysPath + QStringLiteral("QX000.MDW");
+    // Written on every start, before the open, whatever the open then does.
+    ini::WritePrivateProfileString(kSeccion, QStringLiteral("SystemDB"), grupo, kArchivoIni);
+    try {
+        gdbBase = Database::open(gsBaseDatos, grupo, usuarioGrupo(), claveGrupo());
+    } catch (const DbError &e) {
+        gdbBase.reset();
+        const QString texto = e.number == dberr::Bloqueada
+            ? vb::Str(e.number) + QStringLiteral("- Base esta bloqueda")
+            : e.description + QChar(10) + vb::Str(e.number);
+        msg::MsgBox(texto, 0, QStringLiteral("Error de Conección"));
+        return false;
+    }
+    return true;
+}
