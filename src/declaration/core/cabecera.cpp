@@ -14,7 +14,7 @@ bool cabecera::ValidaPeriodo(const QString &texto, const QDate &hoy)
     const QString hoyTexto = vb::FormatDate(hoy, QStringLiteral("yyyymmdd"));
     if (!(vb::Val(d) > 0))
         return false;
-    // Text comparison, as the legacy check does: "19970601" is not below "199706".
+    // Compared as text: "19970601" is not below "199706", "19970531" is.
     if (d < QLatin1String("199706") || hoyTexto < d)
         return false;
     const double mes = vb::Val(vb::Mid(texto, 4, 2));

@@ -8,7 +8,7 @@ Reglas::Reglas(ModeloCasillas &modelo, EstadoVentana &ventana, Cabecera &cabecer
     : m_modelo(modelo), m_ventana(ventana), m_cabecera(cabecera)
 {
     servicios.rucValido = [](const QString &ruc) {
-        // Both checks are asked, as the legacy And did.
+        // Both checks are always asked, the empty text included.
         const bool documento = fValidaDocumento(QStringLiteral("6"), ruc);
         const bool componente = goUtilitario && goUtilitario->ValidaRuc(ruc);
         return documento && componente;
