@@ -10,12 +10,13 @@
 
 class XvfbPrueba {
 public:
-    // Starts Xvfb on a display number of its own choosing (-displayfd).
+    // Starts Xvfb on a display number of its own choosing (-displayfd); -noreset
+    // keeps it from resetting whenever its last client leaves between two runs.
     bool iniciar()
     {
         m_x.setProgram(QStringLiteral("Xvfb"));
         m_x.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                          QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                          QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
                           QStringLiteral("tcp")});
         m_x.setProcessChannelMode(QProcess::SeparateChannels);
         m_x.start();

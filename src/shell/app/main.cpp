@@ -32,11 +32,15 @@ void pRegistrarVentanas()
 int main(int argc, char **argv)
 {
     std::unique_ptr<QCoreApplication> app;
-    const bool hayPantalla = fPuedeAbrirPantalla();
-    if (hayPantalla)
-        app = std::make_unique<QApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    bool hayPantalla = false;
+    {
+        SondaPantalla sonda;
+        hayPantalla = sonda.disponible();
+        if (hayPantalla)
+            app = std::make_unique<QApplication>(argc, argv);
+        else
+            app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     pInstalarMensajes(hayPantalla);
 
     goUtilitario = new cUtilitario;

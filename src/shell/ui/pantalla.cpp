@@ -3,16 +3,21 @@
 #include <QString>
 #include <xcb/xcb.h>
 
-bool fPuedeAbrirPantalla()
+SondaPantalla::SondaPantalla()
 {
     const QString plataforma = qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (!plataforma.isEmpty() && !plataforma.startsWith(QLatin1String("xcb")))
-        return true;
+    if (!plataforma.isEmpty() && !plataforma.startsWith(QLatin1String("xcb"))) {
+        m_disponible = true;
+        return;
+    }
     if (qEnvironmentVariable("DISPLAY").isEmpty())
-        return false;
-    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
-    const bool ok = c && !xcb_connection_has_error(c);
-    if (c)
-        xcb_disconnect(c);
-    return ok;
+        return;
+    m_c = xcb_connect(nullptr, nullptr);
+    m_disponible = m_c && !xcb_connection_has_error(m_c);
+}
+
+SondaPantalla::~SondaPantalla()
+{
+    if (m_c)
+        xcb_disconnect(m_c);
 }
