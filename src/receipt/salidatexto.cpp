@@ -66,10 +66,8 @@ void pLineaGuion(const QString &linea)
     if (tag == QLatin1String("<!font!>")) {
         gsFuente = valor("<!/font!>");
     } else if (tag == QLatin1String("<!fontsize!>")) {
-        const QString texto = valor("<!/fontsize!>");
-        if (!vb::IsNumeric(texto))
-            errvb::lanzar(errvb::TiposNoCoinciden);
-        const double v = vb::CDbl(texto);
+        // The size is the text's leading number ("diez" gives 0).
+        const double v = vb::Val(valor("<!/fontsize!>"));
         if (v < -32768.5 || v > 32767.5)
             errvb::lanzar(errvb::Desbordamiento);
         giTamanoFuente = vb::CInt(v);

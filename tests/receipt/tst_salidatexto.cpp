@@ -120,6 +120,10 @@ private slots:
                                          << "Arial" << 10 << false << false << false;
         QTest::newRow("tamano redondeado a par") << QStringList{"<!fontsize!>10.5<!/fontsize!>"}
                                                  << "Courier New" << 10 << false << false << false;
+        QTest::newRow("tamano: el numero al comienzo") << QStringList{"<!fontsize!>12 pt<!/fontsize!>"}
+                                                       << "Courier New" << 12 << false << false << false;
+        QTest::newRow("tamano sin numero es cero") << QStringList{"<!fontsize!>diez<!/fontsize!>"}
+                                                   << "Courier New" << 0 << false << false << false;
         QTest::newRow("solo la primera etiqueta") << QStringList{"<!bold!><!underline!>"} << "Courier New" << 8
                                                   << true << false << false;
         QTest::newRow("abrir y cerrar") << QStringList{"<!bold!>", "<!underline!>", "<!italic!>", "<!/bold!>"}
@@ -163,8 +167,8 @@ private slots:
         const QString arg = QStringLiteral("Error Técnico : ( 5) Llamada a procedimiento o argumento no válidos");
         QTest::newRow("etiqueta sin cierre") << "a <!bold" << arg;
         QTest::newRow("fuente sin cierre") << "<!font!>Arial" << arg;
-        QTest::newRow("tamano no numerico") << "<!fontsize!>diez<!/fontsize!>"
-                                            << "Error Técnico : ( 13) No coinciden los tipos";
+        QTest::newRow("tamano fuera de un entero de 16 bits") << "<!fontsize!>40000<!/fontsize!>"
+                                                              << "Error Técnico : ( 6) Desbordamiento";
     }
     void errorDeEtiqueta()
     {
