@@ -172,6 +172,8 @@ private slots:
                                 << QVariant(0);
         QTest::newRow("ambos en blanco, columnas nulas") << "sinpago" << QVariant() << QVariant("  ")
                                                          << QVariant() << QVariant();
+        QTest::newRow("efectivo y cheque") << "ambos" << QVariant("1500000") << QVariant("2345678")
+                                           << QVariant("00098765") << QVariant(0);
         QTest::newRow("rectificatoria con cheque") << "rectifica" << QVariant("") << QVariant("2345678")
                                                    << QVariant("00098765") << QVariant(1);
     }
@@ -263,6 +265,34 @@ private slots:
         QCOMPARE(leer(h.rpt + base + QStringLiteral(".txt")), texto);
         QCOMPARE(leer(h.tmp + base + QStringLiteral(".TXT")), texto);
         QCOMPARE(leer(h.traza()), lineasCrLf({traza, traza}));
+    }
+
+    // Two CAB rows of the key (a host database whose CAB has no unique key):
+    // two pages in one graphic receipt, two receipts in the text, a page
+    // break between them and none at the end.
+    void dosDeclaraciones()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.db->exec(QStringLiteral("CREATE TABLE CAB2 AS SELECT * FROM CAB"));
+        h.db->exec(QStringLiteral("DROP TABLE CAB"));
+        h.db->exec(QStringLiteral("ALTER TABLE CAB2 RENAME TO CAB"));
+        h.cab(QStringLiteral("1500000"), QString(), QString(), 0);
+        h.cab(QStringLiteral("1500000"), QString(), QString(), 0);
+        h.cont(QStringLiteral("EMPRESA ANDINA S.A."));
+        h.param();
+
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(h.filasSpool(), 1);
+        const QStringList pagina2 = {QStringLiteral("Pag . 0001/0001"), QStringLiteral("Pag . 0002/0001")};
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000001.PRN")),
+                 esperado(QStringLiteral("efectivo.prn")) + esperado(QStringLiteral("efectivo.prn"), pagina2));
+        const QByteArray texto = esperado(QStringLiteral("efectivo.txt")) + QByteArray("\x0f\r\n")
+                                 + esperado(QStringLiteral("efectivo.txt"), pagina2);
+        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), texto);
+        QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), texto);
     }
 
     // The log keeps what it held; each run adds the query of both passes.
