@@ -10,6 +10,7 @@ using casillastexto::cargar;
 
 namespace {
 const QString kTitulo = QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta");
+const QString kTituloEnviada = QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta (Enviadas)");
 const QString kImpuesto = QStringLiteral("110=12,500;108=(1,000);113=3,750");   // cap 347
 
 ContextoCalculo contexto(bool enviada, QStringList *eventos)
@@ -56,6 +57,7 @@ void TstTopes::tope_data()
     // The viewer compares the signed amount: a parenthesised one never exceeds.
     QTest::newRow("visor 124 parentesis") << true << "OptIEAN=1" << kImpuesto + ";124=(400)" << 124 << "" << "(400)";
     QTest::newRow("visor 124 sobre") << true << "sIEAN=1" << "110=100000;108=0;113=30000;124=3001" << 124 << "3000" << "3000";
+    QTest::newRow("visor 132 sobre") << true << "OptIEAN=0" << "110=100000;108=0;113=30000;132=3001" << 132 << "3000" << "3000";
 }
 
 void TstTopes::tope()
@@ -88,7 +90,7 @@ void TstTopes::tope()
     QCOMPARE(s.text, QStringLiteral("El monto de la casilla %1 no debe ser mayor que la tasa media del Contribuyente: \n%2")
                          .arg(casilla).arg(tope));
     QCOMPARE(s.style, 16);
-    QCOMPARE(s.title, kTitulo);
+    QCOMPARE(s.title, enviada ? kTituloEnviada : kTitulo);
     QCOMPARE(eventos, (QStringList{QStringLiteral("pagina 3"), QStringLiteral("foco %1").arg(casilla)}));
 }
 

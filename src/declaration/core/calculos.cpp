@@ -40,6 +40,8 @@ ContextoCalculo ContextoCalculo::enviada()
     ContextoCalculo c;
     c.habilitarCasillas = false;
     c.topeConSigno = true;
+    // The caps' message carries the viewer's own caption.
+    c.tituloVentana = QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta (Enviadas)");
     c.anexos = DefinicionesAnexo::enviada();
     c.fuente = std::make_shared<FuenteAnexosBd>(true);
     c.rucAnexo = rucAnexoEnviada;
