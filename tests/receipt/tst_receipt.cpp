@@ -385,7 +385,9 @@ private slots:
         h.declaracion();
         QVERIFY(h.escribirIniSin(QStringLiteral("DBName")));
         const Corrida c = correr(kLinea);
+        // the description, a line feed and the number with its leading blank
         QVERIFY2(c.error.startsWith(QStringLiteral("Error de Conección: ")), qPrintable(c.error));
+        QVERIFY2(c.error.endsWith(QStringLiteral("\n 3024\n")), qPrintable(c.error));
         QVERIFY(c.estado > 0);
         QCOMPARE(h.filasSpool(), 0);
         QCOMPARE(archivos(h.rpt), QStringList());
