@@ -45,6 +45,18 @@ private slots:
         QTest::newRow("fila ACTA con FACTOR decimal")
             << QVariantList{"20000000001", 6, "1998", "0951", "199804", "100", " ", " ", " ", " ", " ", kNulo, "2", 1.025, ""}
             << 5 << "760089";
+        QTest::newRow("suma negativa pequeña") << QVariantList{"-7", "A", ""} << 1 << "007065";
+        QTest::newRow("media se redondea hacia arriba") << QVariantList{"2.5", ""} << 1 << "003000";
+        QTest::newRow("media negativa se aleja del cero") << QVariantList{"-2.5", ""} << 1 << "003000";
+        QTest::newRow("quince cifras significativas antes de redondear")
+            << QVariantList{"1025.4999999999998", ""} << 1 << "026000";
+        QTest::newRow("suma de 16 cifras") << QVariantList{"1234567890123456", ""} << 1 << "460000";
+        QTest::newRow("suma negativa de 16 cifras") << QVariantList{"-1234567890123456", ""} << 1 << "460000";
+        QTest::newRow("suma de 17 cifras") << QVariantList{"12345678901234567", ""} << 1 << "600000";
+        QTest::newRow("suma de 20 cifras") << QVariantList{"12345678901234567890", ""} << 1 << "000000";
+        QTest::newRow("letra acentuada") << QVariantList{"PEÑA", ""} << 0 << "000105";
+        QTest::newRow("euro de cp1252") << QVariantList{"€5", ""} << 0 << "000234";
+        QTest::newRow("carácter fuera de cp1252 pesa como ?") << QVariantList{"aāb", ""} << 0 << "000517";
         QTest::newRow("texto de 128 caracteres, el mayor producto cabe")
             << QVariantList{QString(128, QChar(0xFF)), ""} << 0 << "000280";
     }
