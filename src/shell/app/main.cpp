@@ -1,5 +1,6 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
+#include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/frmcontabrir.h"
 #include "declaration/ui/grabacionventana.h"
 #include "declaration/ui/pnuevadeclaracion.h"
@@ -25,6 +26,7 @@ void pRegistrarVentanas()
     pRegistrarDeclaracion();
     pRegistrarFrmContAbrir();
     pRegistrarGrabacion();
+    pRegistrarReglas();
 }
 
 }

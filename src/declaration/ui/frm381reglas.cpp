@@ -1,0 +1,260 @@
+#include "frm381reglas.h"
+#include "declaration/core/despacho.h"
+#include "declaration/core/reglasdeclaracion.h"
+#include "declaration/ui/frm381.h"
+#include "declaration/ui/grabacionventana.h"
+#include "declaration/ui/maskedbox.h"
+#include "declaration/ui/txtcasilla.h"
+#include "shell/ui/modventanas.h"
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+const char *const kContextoAyuda = "HelpContextID";
+
+QColor fColor(quint32 bgr) { return TxtCasilla::fColor(bgr); }
+
+quint32 fBgr(const QColor &c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+void pFondo(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, fColor(bgr));
+    p.setColor(QPalette::Disabled, QPalette::Base, fColor(bgr));
+    w->setPalette(p);
+}
+
+void pMostrarPaginaBloqueada(Frm381 &w, int pagina)
+{
+    // A page brought forward by a check is no entry of the user's.
+    if (w.SSTab1->currentIndex() == pagina)
+        return;
+    const QSignalBlocker b(w.SSTab1);
+    w.SSTab1->setCurrentIndex(pagina);
+}
+
+// The page-0 controls that EstadoVentana names; the labels and the annex
+// options take only the enabled state.
+QList<QWidget *> fControles(Frm381 &w, const QString &nombre, bool *conColor)
+{
+    *conColor = false;
+    if (nombre == ctl381::MkePeriodo) {
+        *conColor = true;
+        return {w.MkePeriodo};
+    }
+    if (nombre == ctl381::TxtNumOrden) {
+        *conColor = true;
+        return {w.TxtNumOrden};
+    }
+    if (nombre == ctl381::Label1_8)
+        return {w.Label1(8)};
+    if (nombre == ctl381::Label1_9)
+        return {w.Label1(9)};
+    if (nombre == ctl381::Label1_10)
+        return {w.Label1(10)};
+    if (nombre == ctl381::OptAnexo)
+        return {w.Opt(ctl381::OptAnexo, 0), w.Opt(ctl381::OptAnexo, 1)};
+    return {};
+}
+
+// The window as the rule runs see it; the checks ask the focus for controls
+// the persistence never names (the telephone, "&Salir").
+class VentanaReglas : public VentanaFrm381 {
+public:
+    explicit VentanaReglas(Frm381 &w) : VentanaFrm381(w), m_f(w) {}
+    void pEnfocar(const QString &control) override { enlace381::pEnfocar(m_f, control); }
+
+private:
+    Frm381 &m_f;
+};
+
+// The help line over the window background, the content frames and the
+// rectification frame.
+class FiltroAyudaFondo : public QObject {
+public:
+    FiltroAyudaFondo(Frm381 &w, ReglasDeclaracion &r) : QObject(&w), m_w(w), m_r(r) {}
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::MouseMove) {
+            enlace381::pLeerVentana(m_w, m_r.ventana);
+            m_r.pAyudaFondo();
+            enlace381::pAplicarVentana(m_w, m_r.ventana);
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    Frm381 &m_w;
+    ReglasDeclaracion &m_r;
+};
+
+// Window variables and state into the rules' view, before a handler.
+void pAntes(Frm381 &w, ReglasDeclaracion &r)
+{
+    VentanaReglas v(w);
+    r.tomarVariables(v);
+    enlace381::pLeerVentana(w, r.ventana);
+}
+
+ReglasDeclaracion *pEnlazar(Frm381 &w)
+{
+    auto *r = new ReglasDeclaracion(*w.modelo(), &w);
+    r->vincularCalculos(w.despacho()->calculos());
+
+    // The answers: each click (and each answer of a loaded declaration, which
+    // the window selects as a click) runs its handler on the store.
+    w.OptClick = [&w, r](const QString &par, int index) {
+        pAntes(w, *r);
+        r->respuestas.click(par, index);
+        enlace381::pAplicarVentana(w, r->ventana);
+    };
+
+    QObject::connect(w.SSTab1, &QTabWidget::currentChanged, r, [&w, r](int pagina) {
+        pPunteroReloj();
+        pAntes(w, *r);
+        r->SSTab1_Click(pagina);
+        enlace381::pAplicarVentana(w, r->ventana);
+        pPunteroNormal();
+    });
+
+    QObject::connect(w.MkePeriodo, &MaskEdBox::LostFocus, r, [&w, r] {
+        pAntes(w, *r);
+        r->MkePeriodo_LostFocus();
+        enlace381::pAplicarVentana(w, r->ventana);
+    });
+    // The window already moves on with ENTER; the handler marks the change.
+    QObject::connect(w.MkePeriodo, &MaskEdBox::KeyPress, r, [r](int tecla) { r->MkePeriodo_KeyPress(tecla); });
+
+    auto *filtro = new FiltroAyudaFondo(w, *r);
+    QList<QWidget *> fondos{&w};
+    for (int i = 0; i <= 5; ++i)
+        fondos << w.Frame1(i);
+    fondos << w.findChild<QWidget *>(QStringLiteral("Frame17"));
+    for (QWidget *f : std::as_const(fondos)) {
+        if (!f)
+            continue;
+        f->setMouseTracking(true);
+        f->installEventFilter(filtro);
+    }
+    return r;
+}
+
+} // namespace
+
+ReglasDeclaracion &fReglas(Frm381 &w)
+{
+    if (auto *r = w.findChild<ReglasDeclaracion *>(QString(), Qt::FindDirectChildrenOnly))
+        return *r;
+    return *pEnlazar(w);
+}
+
+void enlace381::pEnfocar(Frm381 &w, const QString &control)
+{
+    if (control.isEmpty())
+        return;
+    QWidget *c = nullptr;
+    const int n = ctl381::casillaDe(control);
+    if (n >= 0)
+        c = w.TxtValor(n);
+    else
+        c = w.findChild<QWidget *>(control);
+    if (c && c->isEnabled())
+        c->setFocus(Qt::OtherFocusReason);
+}
+
+void enlace381::pLeerVentana(Frm381 &w, EstadoVentana &v)
+{
+    v.iPestana = w.iPestana;
+    v.pagina = w.SSTab1->currentIndex();
+    for (int i = 0; i <= 5; ++i) {
+        if (QWidget *f = w.Frame1(i))
+            v.frame[i] = !f->isHidden();
+    }
+    const QVariant contexto = w.SSTab1->property(kContextoAyuda);
+    if (contexto.isValid())
+        v.helpContext = contexto.toInt();
+    v.ayuda = w.TxtAyuda->text();
+    v.ayuda1 = w.TxtAyuda1->text();
+    v.colorAyuda = fBgr(w.TxtAyuda->palette().color(QPalette::Text));
+    // The page a check brings forward is in front before its message box.
+    v.alMostrarPagina = [&w](int p) { pMostrarPaginaBloqueada(w, p); };
+}
+
+void enlace381::pAplicarVentana(Frm381 &w, EstadoVentana &v)
+{
+    v.alMostrarPagina = nullptr;
+    if (v.pagina >= 0 && v.pagina < w.SSTab1->count())
+        pMostrarPaginaBloqueada(w, v.pagina);
+
+    for (int i = 0; i <= 5; ++i) {
+        QWidget *f = w.Frame1(i);
+        if (f && f->isHidden() == v.frame[i])
+            f->setVisible(v.frame[i]);
+    }
+
+    for (const QString &nombre : v.controles()) {
+        const EstadoControl e = v.control(nombre);
+        bool conColor = false;
+        for (QWidget *c : fControles(w, nombre, &conColor)) {
+            if (!c)
+                continue;
+            c->setEnabled(e.habilitado);
+            if (conColor)
+                pFondo(c, e.color);
+        }
+    }
+
+    w.iPestana = v.iPestana;
+    w.SSTab1->setProperty(kContextoAyuda, v.helpContext);
+
+    if (v.ayuda != w.TxtAyuda->text() || v.ayuda1 != w.TxtAyuda1->text()
+        || v.colorAyuda != fBgr(w.TxtAyuda->palette().color(QPalette::Text))) {
+        for (QLineEdit *t : {w.TxtAyuda, w.TxtAyuda1}) {
+            QPalette p = t->palette();
+            p.setColor(QPalette::Text, fColor(v.colorAyuda));
+            t->setPalette(p);
+        }
+        w.TxtAyuda->setText(v.ayuda);
+        w.TxtAyuda1->setText(v.ayuda1);
+    }
+
+    pEnfocar(w, v.tomarFoco());
+}
+
+void pRegistrarReglas()
+{
+    ReglasVentana &h = reglasVentana();
+    h.ValidaDeclaracion = [](Frm381 &w) {
+        ReglasDeclaracion &r = fReglas(w);
+        enlace381::pLeerVentana(w, r.ventana);
+        VentanaReglas v(w);
+        const bool ok = r.ValidaDeclaracion(v);
+        enlace381::pAplicarVentana(w, r.ventana);
+        return ok;
+    };
+    h.DeclaracionCompleta = [](Frm381 &w) {
+        VentanaReglas v(w);
+        return fReglas(w).DeclaracionCompleta(v);
+    };
+    // One clock for the window's date checks: the header's.
+    h.ValidaPeriodo = [](Frm381 &w, const QString &fecha) {
+        return cabecera::ValidaPeriodo(fecha, fReglas(w).cabecera.hoy());
+    };
+
+    auto previo = Frm381::alCrear();
+    Frm381::alCrear() = [previo](Frm381 &w) {
+        if (previo)
+            previo(w);
+        fReglas(w);
+    };
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Binds the answers, the tab pages, the date box, the help line and the rule
+// runs of the declaration window to its ReglasDeclaracion, and mirrors what
+// they leave in EstadoVentana on the window's controls.
+#include <QString>
+
+class Frm381;
+class ReglasDeclaracion;
+struct EstadoVentana;
+
+// Binds every Frm381 as it is built (keeps any earlier hook) and installs the
+// rule runs of the save and the validation (reglasVentana()). Call before
+// pRegistrarGrabacion or after it: both orders work.
+void pRegistrarReglas();
+
+// The rules of the window: bound on first use when the window was built
+// without pRegistrarReglas.
+ReglasDeclaracion &fReglas(Frm381 &w);
+
+namespace enlace381 {
+// The window's current state copied into `v` (variables, page, frames, page
+// help, help line) before a call into the answers, checks or rules.
+void pLeerVentana(Frm381 &w, EstadoVentana &v);
+// `v` applied on the window after such a call: page (signals blocked),
+// frames, page-0 controls, help context, help line and the focus asked for.
+void pAplicarVentana(Frm381 &w, EstadoVentana &v);
+// Focus to a control named as the checks name it ("TxtValor(n)", "CmbRuc",
+// "TxtTelefono", "cmdCancelar", ...); a disabled or unknown control keeps it
+// where it is.
+void pEnfocar(Frm381 &w, const QString &control);
+}

@@ -1,0 +1,620 @@
+// The declaration window with its answers, tab pages, date box, help line and
+// rule runs bound, driven as a user would: what a click, a page change or a
+// command shows on the window and stores in the database.
+#include "declaration/core/codigosdeclaracion.h"
+#include "declaration/core/modelocasillas.h"
+#include "declaration/ui/formadepagozrv.h"
+#include "declaration/ui/frm381.h"
+#include "declaration/ui/frm381reglas.h"
+#include "declaration/ui/frmconsist.h"
+#include "declaration/ui/grabacionventana.h"
+#include "declaration/ui/maskedbox.h"
+#include "declaration/ui/txtcasilla.h"
+#include "platform/msgbox.h"
+#include "platform/utilitario.h"
+#include "shell/core/modglobal.h"
+#include "testdb.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlRecord>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QString kRuc = QStringLiteral("20100070970");
+const QString kTitulo = QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta");
+
+QColor fondo(QWidget *w) { return w->palette().color(QPalette::Base); }
+QColor gris() { return TxtCasilla::fColor(Color::Gris); }
+QColor blanco() { return TxtCasilla::fColor(Color::Blanco); }
+QColor cyan() { return TxtCasilla::fColor(Color::Cyan); }
+
+// "OptIEAN=1": a click on option 1 of the pair.
+void clic(Frm381 &w, const QString &respuesta)
+{
+    w.Opt(respuesta.section('=', 0, 0), respuesta.section('=', 1).toInt())->click();
+}
+
+const QStringList kTodoNo = {"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=0", "OptAgraria=0", "OptRectifica=0"};
+
+QStringList filasDet()
+{
+    QStringList l;
+    for (const QSqlRecord &r : gdbBase->select("SELECT Casilla, i_valor FROM DET WHERE DOC_ID_D=? ORDER BY Casilla",
+                                               {kRuc}))
+        l << r.value(0).toString() + "=" + r.value(1).toString();
+    return l;
+}
+
+// Closes the inconsistency list as soon as it is shown, keeping its text.
+class CierreLista : public QObject {
+public:
+    CierreLista()
+    {
+        m_t.setInterval(10);
+        QObject::connect(&m_t, &QTimer::timeout, this, [this] {
+            if (auto *l = qobject_cast<FrmConsist *>(QApplication::activeModalWidget())) {
+                ++veces;
+                texto = l->TxtPreliminar->toPlainText();
+                l->reject();
+            }
+        });
+        m_t.start();
+    }
+    int veces = 0;
+    QString texto;
+
+private:
+    QTimer m_t;
+};
+
+} // namespace
+
+class TstFrm381Reglas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testdb::Entorno> m_env;
+    cUtilitario m_util;
+
+    void abrir(Frm381 &w)
+    {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+    void elegirContribuyente(Frm381 &w)
+    {
+        for (int i = 0; i < w.CmbRuc->count(); ++i) {
+            if (w.CmbRuc->itemText(i).startsWith(kRuc)) {
+                w.CmbRuc->setCurrentIndex(i);
+                w.CmbRuc_Click();
+                return;
+            }
+        }
+        QFAIL("taxpayer missing from the combo");
+    }
+
+    void entrarPagina(Frm381 &w, int pagina)
+    {
+        auto *barra = w.SSTab1->findChild<QTabBar *>();
+        QVERIFY(barra);
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(pagina).center());
+    }
+
+    // Box n typed and left, as the user does it.
+    void teclear(Frm381 &w, int n, const QString &texto)
+    {
+        w.TxtValor_GotFocus(n);
+        w.modelo()->setTexto(n, texto);
+        w.TxtValor_LostFocus(n);
+    }
+
+    // A new declaration of kRuc with its telephone and the answers given.
+    void cabecera(Frm381 &w, const QStringList &respuestas)
+    {
+        abrir(w);
+        elegirContribuyente(w);
+        w.modelo()->setCampo(Campos::TxtTelefono, "4412345");
+        for (const QString &r : respuestas)
+            clic(w, r);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        pRegistrarGrabacion();
+        pRegistrarReglas();
+    }
+
+    void init()
+    {
+        m_env = std::make_unique<testdb::Entorno>();
+        QVERIFY(m_env->valido());
+        gdbBase = m_env->abrir();
+        goUtilitario = &m_util;
+        gsSysPath = m_env->sysPath;
+        gsUsuario = QStringLiteral("USUARIO1");
+        gsPeriodo = QStringLiteral("1998");
+        gsFormulario = QStringLiteral("0951");
+        gsTasa.clear();
+        Database &db = *gdbBase;
+        db.exec("INSERT INTO CLAVES (Usuario, Tipo) VALUES (?, ?)", {"USUARIO1", "1"});
+        db.exec("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre, Tipo_Ingreso) VALUES (6, ?, ?, ?, 1)",
+                {kRuc, "USUARIO1", "EMPRESA UNO SAC"});
+        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0151', 'Grabada')");
+        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0152', 'Grabada con inconsistencias')");
+        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('004', '02', 'BANCO DOS')");
+        // The RUC as PARAM '044' describes it: eleven characters.
+        QString funcion = QString(130, ' ');
+        funcion.replace(45, 2, "11");
+        funcion[127] = '0';
+        funcion[129] = '1';
+        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('044', '6', ?)", {funcion});
+    }
+
+    void cleanup()
+    {
+        gdbBase.reset();
+        goUtilitario = nullptr;
+        m_env.reset();
+    }
+
+    void botones()
+    {
+        Frm381 w;
+        QVERIFY(w.CmdGrabar->isEnabled());
+        QVERIFY(w.CmdValidar->isEnabled());
+    }
+
+    // A click empties and closes the boxes its answer governs.
+    void respuestaEnCasillas_data()
+    {
+        QTest::addColumn<QStringList>("clics");
+        QTest::addColumn<int>("casilla");
+        QTest::addColumn<QString>("antes");
+        QTest::addColumn<QString>("despues");
+        QTest::addColumn<bool>("habilitada");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<bool>("modificado");
+        QTest::newRow("agraria no") << QStringList{"OptAgraria=1", "OptAgraria=0"} << 205 << "500" << "" << false
+                                    << gris() << true;
+        QTest::newRow("agraria si") << QStringList{"OptAgraria=0", "OptAgraria=1"} << 205 << "" << "" << true
+                                    << blanco() << true;
+        QTest::newRow("anexo si cierra 117") << QStringList{"OptIEAN=1", "OptAnexo=1"} << 117 << "1,000" << ""
+                                             << false << gris() << true;
+        QTest::newRow("anexo si cierra 127") << QStringList{"OptIEAN=1", "OptAnexo=1"} << 127 << "300" << ""
+                                             << false << gris() << true;
+        // Box 117 is recomputed from its annex rows: none gives (0).
+        QTest::newRow("anexo no abre 117") << QStringList{"OptIEAN=1", "OptAnexo=1", "OptAnexo=0"} << 117 << ""
+                                           << "(0)" << true << cyan() << true;
+        QTest::newRow("anexo no cierra 122") << QStringList{"OptIEAN=1", "OptAnexo=1", "OptAnexo=0"} << 122
+                                             << "200" << "" << false << gris() << true;
+        // The domicile answer is no change of the declaration by itself.
+        QTest::newRow("no domiciliado abre 100") << QStringList{"OptDomiciliado=1", "OptDomiciliado=0"} << 100
+                                                 << "" << "" << true << blanco() << false;
+    }
+
+    void respuestaEnCasillas()
+    {
+        QFETCH(QStringList, clics);
+        QFETCH(int, casilla);
+        QFETCH(QString, antes);
+        QFETCH(QString, despues);
+        QFETCH(bool, habilitada);
+        QFETCH(QColor, color);
+        QFETCH(bool, modificado);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        abrir(w);
+        w.modelo()->setTexto(casilla, antes);
+        w.modelo()->bModificado = false;
+        for (const QString &c : clics)
+            clic(w, c);
+        TxtCasilla *caja = w.TxtValor(casilla);
+        QCOMPARE(caja->text(), despues);
+        QCOMPARE(caja->isEnabled(), habilitada);
+        QCOMPARE(fondo(caja), color);
+        QCOMPARE(w.modelo()->bModificado, modificado);
+    }
+
+    // "&Domiciliado" carries the result of the income statement into the tax
+    // base and locks box 100.
+    void domiciliado_data()
+    {
+        QTest::addColumn<QString>("ventas");
+        QTest::addColumn<QString>("costo");
+        QTest::addColumn<QString>("c100");
+        QTest::addColumn<QString>("c101");
+        // 334 = 2000 - 0: 505 = 2,000, 338 = (0).
+        QTest::newRow("ganancia") << "2000" << "" << "2,000" << "(0)";
+        // 334 = 1000 - 1500 < 0: 334 = 0, 504 = (500); 505 = 0, 338 = (500).
+        QTest::newRow("perdida") << "1000" << "1500" << "0" << "(500)";
+    }
+
+    void domiciliado()
+    {
+        QFETCH(QString, ventas);
+        QFETCH(QString, costo);
+        QFETCH(QString, c100);
+        QFETCH(QString, c101);
+        Frm381 w;
+        abrir(w);
+        w.modelo()->setTexto(321, ventas);
+        w.modelo()->setTexto(323, costo);
+        // Not yet domiciled: the tax base is left alone.
+        QCOMPARE(w.TxtValor(100)->text(), QString());
+        clic(w, "OptDomiciliado=1");
+        QCOMPARE(w.TxtValor(100)->text(), c100);
+        QCOMPARE(w.TxtValor(101)->text(), c101);
+        QVERIFY(!w.TxtValor(100)->isEnabled());
+        QVERIFY(w.TxtValor(100)->isReadOnly());
+        QCOMPARE(fondo(w.TxtValor(100)), gris());
+        clic(w, "OptDomiciliado=0");
+        QVERIFY(w.TxtValor(100)->isEnabled());
+        QVERIFY(!w.TxtValor(100)->isReadOnly());
+        QCOMPARE(w.TxtValor(100)->text(), c100);
+    }
+
+    // The controls of page 0 that the answers open and close.
+    void controlesDePagina0()
+    {
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        abrir(w);
+        QVERIFY(!w.MkePeriodo->isEnabled());
+
+        clic(w, "OptAgraria=1");
+        QVERIFY(w.MkePeriodo->isEnabled());
+        QVERIFY(w.Label1(9)->isEnabled());
+        QCOMPARE(fondo(w.MkePeriodo), blanco());
+        w.modelo()->setCampo(Campos::MkePeriodo, "15/07/1998");
+        clic(w, "OptAgraria=0");
+        QVERIFY(!w.MkePeriodo->isEnabled());
+        QVERIFY(!w.Label1(9)->isEnabled());
+        QCOMPARE(fondo(w.MkePeriodo), gris());
+        QCOMPARE(w.MkePeriodo->Text(), QString("15/07/1998"));
+
+        clic(w, "OptIEAN=1");
+        QVERIFY(w.Opt("OptAnexo", 0)->isEnabled());
+        QVERIFY(w.Opt("OptAnexo", 1)->isEnabled());
+        QVERIFY(w.Label1(8)->isEnabled());
+        QVERIFY(!w.Frame1(3)->isHidden());
+        QVERIFY(w.Frame1(0)->isHidden());
+        clic(w, "OptAnexo=1");
+        clic(w, "OptIEAN=0");
+        QVERIFY(!w.Opt("OptAnexo", 1)->isChecked());
+        QVERIFY(!w.Opt("OptAnexo", 0)->isEnabled());
+        QVERIFY(!w.Opt("OptAnexo", 1)->isEnabled());
+        QVERIFY(!w.Label1(8)->isEnabled());
+        QVERIFY(w.Frame1(3)->isHidden());
+        QVERIFY(!w.Frame1(0)->isHidden());
+
+        QVERIFY(mensajes.shown().isEmpty());
+        clic(w, "OptRectifica=1");
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text,
+                 QString("Recuerde que debe consignar información en todas las casillas ingresadas en la "
+                         "declaración original, inclusive en las de determinación de la deuda"));
+        QCOMPARE(mensajes.shown()[0].style, 48);
+        QCOMPARE(mensajes.shown()[0].title, kTitulo);
+        QVERIFY(w.TxtNumOrden->isEnabled());
+        QCOMPARE(fondo(w.TxtNumOrden), blanco());
+        w.modelo()->setCampo(Campos::TxtNumOrden, "12345678");
+        clic(w, "OptRectifica=0");
+        QVERIFY(!w.TxtNumOrden->isEnabled());
+        QCOMPARE(fondo(w.TxtNumOrden), gris());
+        QCOMPARE(w.TxtNumOrden->text(), QString());
+        QVERIFY(!w.Label1(10)->isEnabled());
+    }
+
+    // Entering a data page runs the header check: a failure shows its message
+    // and leaves the user on page 0 with the data frames hidden.
+    void paginaDeDatos_data()
+    {
+        QTest::addColumn<bool>("contribuyente");
+        QTest::addColumn<QString>("telefono");
+        QTest::addColumn<QStringList>("respuestas");
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<int>("paginaFinal");
+        QTest::addColumn<QString>("foco");
+        QTest::addColumn<int>("ayuda");
+
+        QTest::newRow("sin contribuyente") << false << "" << QStringList{} << 1
+                                           << "Debe seleccionar un Contribuyente." << 0 << "CmbRuc" << 300;
+        QTest::newRow("sin telefono") << true << "" << QStringList{} << 2 << "Ingrese el teléfono." << 0
+                                      << "TxtTelefono" << 300;
+        QTest::newRow("telefono corto") << true << "44123" << QStringList{} << 4
+                                        << "Ingrese correctamente el teléfono." << 0 << "TxtTelefono" << 300;
+        QTest::newRow("sin respuesta agraria") << true << "4412345" << QStringList{} << 1
+                                               << "Indique si esta acogido o no a la ley de prom. agraria." << 0
+                                               << "cmdCancelar" << 300;
+        QTest::newRow("agraria sin fecha") << true << "4412345"
+                                           << QStringList{"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=0",
+                                                          "OptAgraria=1", "OptRectifica=0"}
+                                           << 5 << "Registre la fecha correctamente." << 0 << "MkePeriodo" << 300;
+        QTest::newRow("pagina 1") << true << "4412345" << kTodoNo << 1 << "" << 1 << "TxtValor_300" << 400;
+        QTest::newRow("pagina 2") << true << "4412345" << kTodoNo << 2 << "" << 2 << "TxtValor_103" << 500;
+        QTest::newRow("pagina 3 sin IEAN") << true << "4412345" << kTodoNo << 3 << "" << 3 << "TxtValor_130"
+                                           << 600;
+        QTest::newRow("pagina 5") << true << "4412345" << kTodoNo << 5 << "" << 5 << "TxtNombreA" << 0;
+    }
+
+    void paginaDeDatos()
+    {
+        QFETCH(bool, contribuyente);
+        QFETCH(QString, telefono);
+        QFETCH(QStringList, respuestas);
+        QFETCH(int, pagina);
+        QFETCH(QString, mensaje);
+        QFETCH(int, paginaFinal);
+        QFETCH(QString, foco);
+        QFETCH(int, ayuda);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        abrir(w);
+        if (contribuyente)
+            elegirContribuyente(w);
+        w.modelo()->setCampo(Campos::TxtTelefono, telefono);
+        for (const QString &r : respuestas)
+            clic(w, r);
+        mensajes.clear();
+
+        entrarPagina(w, pagina);
+        if (mensaje.isEmpty()) {
+            QVERIFY(mensajes.shown().isEmpty());
+        } else {
+            QCOMPARE(mensajes.shown().size(), 1);
+            QCOMPARE(mensajes.shown()[0].text, mensaje);
+            QCOMPARE(mensajes.shown()[0].style, 16);
+            QCOMPARE(mensajes.shown()[0].title, kTitulo);
+        }
+        QCOMPARE(w.SSTab1->currentIndex(), paginaFinal);
+        QCOMPARE(w.iPestana, paginaFinal);
+        QCOMPARE(w.SSTab1->property("HelpContextID").toInt(), ayuda);
+        // The data pages show their content only behind a valid header.
+        for (int f : {1, 2, 4, 5})
+            QCOMPARE(w.Frame1(f)->isHidden(), !mensaje.isEmpty());
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+
+        if (!mensaje.isEmpty())
+            return;
+        // Page 0 shows the frames again.
+        entrarPagina(w, 0);
+        QCOMPARE(w.SSTab1->currentIndex(), 0);
+        for (int f : {1, 2, 4, 5})
+            QVERIFY(!w.Frame1(f)->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.TxtTelefono);
+        QCOMPARE(w.SSTab1->property("HelpContextID").toInt(), 300);
+    }
+
+    // Leaving the date box under the agrarian answer "&Si".
+    void fechaAlSalir_data()
+    {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<bool>("rechazada");
+        QTest::newRow("a medias") << "1207" << true;
+        QTest::newRow("vacia") << "" << true;
+        // A complete date is left to the header check.
+        QTest::newRow("completa") << "01072099" << false;
+    }
+
+    void fechaAlSalir()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(bool, rechazada);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        abrir(w);
+        clic(w, "OptAgraria=1");
+        w.MkePeriodo->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), w.MkePeriodo);
+        w.MkePeriodo->setCursorPosition(0);
+        QTest::keyClicks(w.MkePeriodo, tecleado);
+        w.modelo()->bModificado = false;
+        w.TxtTelefono->setFocus(Qt::TabFocusReason);
+        if (rechazada) {
+            QCOMPARE(mensajes.shown().size(), 1);
+            QCOMPARE(mensajes.shown()[0].text, QString("La Fecha no es Válida."));
+            QCOMPARE(mensajes.shown()[0].style, 16);
+            QCOMPARE(QApplication::focusWidget(), w.MkePeriodo);
+            QVERIFY(!w.modelo()->bModificado);
+        } else {
+            QVERIFY(mensajes.shown().isEmpty());
+            QCOMPARE(QApplication::focusWidget(), w.TxtTelefono);
+            QVERIFY(w.modelo()->bModificado);
+        }
+        QCOMPARE(w.SSTab1->currentIndex(), 0);
+    }
+
+    // The mouse over the background, a content frame or the rectification
+    // frame puts the general line in place of a box's help.
+    void ayudaDeFondo_data()
+    {
+        QTest::addColumn<QString>("bajo");
+        QTest::newRow("ventana") << "Frm381";
+        QTest::newRow("marco de contenido") << "Frame1_1";
+        QTest::newRow("marco de rectificatoria") << "Frame17";
+    }
+
+    void ayudaDeFondo()
+    {
+        QFETCH(QString, bajo);
+        Frm381 w;
+        abrir(w);
+        w.TxtValor_MouseMove(113);
+        QVERIFY(!w.TxtAyuda->text().isEmpty());
+        QWidget *destino = bajo == w.objectName() ? &w : w.findChild<QWidget *>(bajo);
+        QVERIFY(destino);
+        QMouseEvent mov(QEvent::MouseMove, QPointF(2, 2), destino->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                        Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(destino, &mov);
+        QCOMPARE(w.TxtAyuda->text(), QString("Anotar los importes en nuevos soles sin considerar centimos."));
+        QCOMPARE(w.TxtAyuda1->text(), QString());
+        QCOMPARE(w.TxtAyuda->palette().color(QPalette::Text), QColor(Qt::black));
+    }
+
+    // "Validar" on a declaration with only its header: the list of what is
+    // missing, shown and stored; state 9.
+    void validarCasiVacia()
+    {
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        mensajes.clear();
+        CierreLista lista;
+        w.CmdValidar->click();
+
+        QFile real(gsSysPath + "Mens.txt");
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QFile esperado(QStringLiteral(QX_FIXTURES "/rules/mens_casi_vacia.txt"));
+        QVERIFY(esperado.open(QIODevice::ReadOnly));
+        QCOMPARE(real.readAll(), esperado.readAll());
+        QCOMPARE(lista.veces, 1);
+        QCOMPARE(lista.texto.split('\n', Qt::SkipEmptyParts).size(), 4);
+        QVERIFY(lista.texto.contains("Ingrese la forma de pago"));
+        QCOMPARE(gdbBase->scalar("SELECT estado FROM CAB WHERE DOC_ID_D=?", {kRuc}).toInt(), 9);
+        // A list closed without accepting ends without a final message.
+        QVERIFY(mensajes.shown().isEmpty());
+        QVERIFY(!w.modelo()->bModificado);
+    }
+
+    // A stop rule ends "Validar" on its page, with its frame and focus, and
+    // nothing is stored.
+    void validarParada()
+    {
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        // The legal representative's RUC with a wrong check digit.
+        teclear(w, 226, "20100000001");
+        mensajes.clear();
+        CierreLista lista;
+        w.CmdValidar->click();
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text, QString("El RUC no es Válido."));
+        QCOMPARE(mensajes.shown()[0].style, 16);
+        QCOMPARE(mensajes.shown()[0].title, kTitulo);
+        QCOMPARE(w.SSTab1->currentIndex(), 5);
+        QVERIFY(!w.Frame1(5)->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.TxtValor(226));
+        QCOMPARE(lista.veces, 0);
+        QCOMPARE(gdbBase->scalar("SELECT COUNT(*) FROM CAB").toInt(), 0);
+        QCOMPARE(gdbBase->scalar("SELECT COUNT(*) FROM DET").toInt(), 0);
+    }
+
+    // "Grabar" of a complete declaration, paid in cash or by cheque through
+    // the payment control: the silent run decides the state.
+    void grabar_data()
+    {
+        QTest::addColumn<QString>("forma");
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<int>("estado");
+        QTest::newRow("efectivo") << "E" << "" << 0;
+        QTest::newRow("cheque") << "C" << "123456" << 0;
+        QTest::newRow("cheque sin numero") << "C" << "" << 9;
+    }
+
+    void grabar()
+    {
+        QFETCH(QString, forma);
+        QFETCH(QString, numero);
+        QFETCH(int, estado);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        // Balance sheet: assets 1,000 = liabilities 400 + equity 600.
+        for (auto [n, t] : {std::pair{300, "1000"}, {306, "400"}, {312, "600"}, {180, "100"}, {225, "12345678"}})
+            teclear(w, n, t);
+        QCOMPARE(w.TxtValor(500)->text(), QString("1,000"));
+        QCOMPARE(w.TxtValor(502)->text(), QString("1,000"));
+        w.modelo()->setCampo(Campos::TxtNombre1A, "PEREZ");
+        w.modelo()->setCampo(Campos::TxtNombre1N, "JUAN");
+        auto *pago = w.FormaDePagoZRV1;
+        for (QRadioButton *b : pago->findChildren<QRadioButton *>()) {
+            if (b->text() == (forma == "E" ? "Efectivo" : "Cheque"))
+                b->click();
+        }
+        QCOMPARE(w.modelo()->campo(Campos::FormaPago), forma);
+        if (forma == "C") {
+            auto *bancos = pago->findChild<QComboBox *>("banco");
+            bancos->setCurrentIndex(bancos->findData("02"));
+            QTest::keyClicks(pago->findChild<QLineEdit *>("numcheque"), numero);
+        }
+        mensajes.clear();
+        w.CmdGrabar->click();
+
+        const QList<QSqlRecord> cab =
+            gdbBase->select("SELECT estado, bcolibrad, nrocheque FROM CAB WHERE DOC_ID_D=?", {kRuc});
+        QCOMPARE(cab.size(), 1);
+        QCOMPARE(cab[0].value(0).toInt(), estado);
+        if (forma == "C") {
+            QCOMPARE(cab[0].value(1).toString(), QString("02"));
+            QCOMPARE(cab[0].value(2).toString(), numero);
+        }
+        QVERIFY(filasDet().contains("987=" + forma));
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text, estado == 0 ? QString("Grabada") : QString("Grabada con inconsistencias"));
+    }
+
+    // A declaration saved by the window and opened again: its answers,
+    // selected as clicks, re-establish the open and closed boxes, and saving
+    // it unchanged stores the same rows.
+    void idaYVuelta()
+    {
+        msg::ScriptedAnswerer mensajes;
+        QStringList antes;
+        {
+            Frm381 w;
+            cabecera(w, {"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=1", "OptAnexo=0", "OptAgraria=0",
+                         "OptRectifica=0", "OptDomiciliado=1"});
+            for (auto [n, t] : {std::pair{300, "1000"}, {306, "400"}, {312, "600"}, {321, "5000"}, {114, "300"},
+                                {180, "100"}, {225, "12345678"}})
+                teclear(w, n, t);
+            QCOMPARE(w.TxtValor(100)->text(), QString("5,000"));
+            w.CmdGrabar->click();
+            antes = filasDet();
+            QVERIFY(antes.contains("100=5000"));
+            QVERIFY(antes.contains("988=1"));
+            w.modelo()->bModificado = false;
+            w.reject();
+        }
+        Frm381 w;
+        w.iAccion = 1;
+        w.sRuc = kRuc;
+        w.sRazon = "EMPRESA UNO SAC";
+        abrir(w);
+        QVERIFY(!w.modelo()->bModificado);
+        QVERIFY(w.Opt("OptIEAN", 1)->isChecked());
+        QVERIFY(w.Opt("OptAnexo", 0)->isChecked());
+        QVERIFY(w.Opt("OptDomiciliado", 1)->isChecked());
+        // Domiciled: 100 closed; IEAN without the annex: 114 and 117 open, 120 closed.
+        QVERIFY(!w.TxtValor(100)->isEnabled());
+        QCOMPARE(w.TxtValor(100)->text(), QString("5,000"));
+        QVERIFY(w.TxtValor(114)->isEnabled());
+        QCOMPARE(fondo(w.TxtValor(117)), cyan());
+        QVERIFY(!w.TxtValor(120)->isEnabled());
+        QVERIFY(w.TxtValor(127)->isEnabled());
+        QVERIFY(!w.Frame1(3)->isHidden());
+        QVERIFY(w.Frame1(0)->isHidden());
+        QVERIFY(w.Opt("OptAnexo", 1)->isEnabled());
+        QVERIFY(!w.MkePeriodo->isEnabled());
+        QVERIFY(!w.TxtNumOrden->isEnabled());
+        mensajes.clear();
+        w.CmdGrabar->click();
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(filasDet(), antes);
+        w.modelo()->bModificado = false;
+    }
+};
+
+QTEST_MAIN(TstFrm381Reglas)
+#include "tst_frm381reglas.moc"
