@@ -67,6 +67,9 @@ private slots:
         QTest::newRow("sube") << 1.0127 << "1.013";
         QTest::newRow("sin cero delante") << 0.5 << ".500";
         QTest::newRow("dos cifras") << 12.3456 << "12.346";
+        // Half a thousandth goes up even where the double lies just below it.
+        QTest::newRow("media milesima") << 0.5005 << ".501";
+        QTest::newRow("media milesima, dos cifras") << 16.2735 << "16.274";
     }
     void textoFactor()
     {

@@ -1,7 +1,7 @@
 #include "shell/ui/consultas.h"
+#include "platform/vbruntime.h"
 
 #include <QSqlRecord>
-#include <cmath>
 
 QList<FilaFactor> fFactoresActualizacion(const Database &db, const QString &formulario)
 {
@@ -50,13 +50,9 @@ QString fTextoMes(const QString &peri)
 
 QString fTextoFactor(double factor)
 {
-    const bool negativo = factor < 0;
-    const double milesimas = std::floor(std::fabs(factor) * 1000.0 + 0.5);
-    const qlonglong entero = static_cast<qlonglong>(milesimas / 1000.0);
-    const qlonglong fraccion = static_cast<qlonglong>(milesimas) - entero * 1000;
-    QString texto = entero ? QString::number(entero) : QString();
-    texto += QLatin1Char('.') + QStringLiteral("%1").arg(fraccion, 3, 10, QLatin1Char('0'));
-    return negativo && milesimas != 0 ? QLatin1Char('-') + texto : texto;
+    // The grid shows the factor through the runtime's Format, so it rounds as
+    // Format does (0.5005 -> ".501", where the bare double would give ".500").
+    return vb::Format(factor, QStringLiteral("##.000"));
 }
 
 const QList<QPair<QString, QString>> &fTasasVigentes()
