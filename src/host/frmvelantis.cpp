@@ -1,10 +1,14 @@
 #include "host/frmvelantis.h"
+#include "host/constancia.h"
 #include "host/contribuyentes.h"
+#include "host/envio.h"
+#include "host/frmconstancia.h"
 #include "host/frmnuevocontribuyente.h"
 #include "platform/database.h"
 #include "platform/msgbox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,7 +19,7 @@
 #include <QVBoxLayout>
 
 FrmVelantis::FrmVelantis(const host::Entorno &entorno, QWidget *parent)
-    : QMainWindow(parent), m_entorno(entorno)
+    : QMainWindow(parent), sCarpetaProgramas(QCoreApplication::applicationDirPath()), m_entorno(entorno)
 {
     setObjectName(QStringLiteral("FrmVelantis"));
     setWindowTitle(QStringLiteral("Velantis"));
@@ -33,14 +37,20 @@ FrmVelantis::FrmVelantis(const host::Entorno &entorno, QWidget *parent)
 
     CmdAgregar = new QPushButton(QStringLiteral("&Agregar contribuyente..."), centro);
     CmdFormulario = new QPushButton(QStringLiteral("&Formulario 0951"), centro);
+    CmdEnviar = new QPushButton(QStringLiteral("&Enviar declaración"), centro);
+    CmdConstancia = new QPushButton(QStringLiteral("&Constancia de presentación"), centro);
     CmdSalir = new QPushButton(QStringLiteral("&Salir"), centro);
     connect(CmdAgregar, &QPushButton::clicked, this, &FrmVelantis::CmdAgregar_Click);
     connect(CmdFormulario, &QPushButton::clicked, this, &FrmVelantis::CmdFormulario_Click);
+    connect(CmdEnviar, &QPushButton::clicked, this, &FrmVelantis::CmdEnviar_Click);
+    connect(CmdConstancia, &QPushButton::clicked, this, &FrmVelantis::CmdConstancia_Click);
     connect(CmdSalir, &QPushButton::clicked, this, &QWidget::close);
 
     auto *botones = new QVBoxLayout;
     botones->addWidget(CmdAgregar);
     botones->addWidget(CmdFormulario);
+    botones->addWidget(CmdEnviar);
+    botones->addWidget(CmdConstancia);
     botones->addStretch();
     botones->addWidget(CmdSalir);
     auto *fila = new QHBoxLayout;
@@ -80,10 +90,65 @@ void FrmVelantis::CmdAgregar_Click()
 
 void FrmVelantis::CmdFormulario_Click()
 {
-    // Qx381 lies in the same folder as the host.
-    const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/Qx381");
+    const QString programa = sCarpetaProgramas + QStringLiteral("/Qx381");
     if (!QFileInfo(programa).isExecutable()
         || !QProcess::startDetached(programa, {}, m_entorno.carpetaDatos)) {
         msg::MsgBox(QStringLiteral("No se pudo iniciar el módulo %1.").arg(programa), 16, QStringLiteral("Velantis"));
     }
+}
+
+QString FrmVelantis::fRucSeleccionado() const
+{
+    const QTableWidgetItem *item = grdContribuyentes->item(grdContribuyentes->currentRow(), 0);
+    if (!item || grdContribuyentes->selectedItems().isEmpty()) {
+        msg::MsgBox(QStringLiteral("Seleccione un contribuyente de la lista."), 48, QStringLiteral("Velantis"));
+        return QString();
+    }
+    return item->text().trimmed();
+}
+
+void FrmVelantis::CmdEnviar_Click()
+{
+    const QString ruc = fRucSeleccionado();
+    if (ruc.isEmpty())
+        return;
+    QString problema;
+    host::Envio envio;
+    try {
+        auto db = Database::open(m_entorno.baseDatos);
+        problema = host::fEnviarDeclaracion(*db, ruc, QDate::currentDate(), &envio);
+    } catch (const DbError &e) {
+        problema = e.description;
+    }
+    if (!problema.isEmpty()) {
+        msg::MsgBox(problema, 48, QStringLiteral("Velantis"));
+        return;
+    }
+    msg::MsgBox(QStringLiteral("La declaración del contribuyente %1 fue enviada con el correlativo %2"
+                               " y el número de control %3.")
+                    .arg(ruc, envio.correl, envio.control),
+                64, QStringLiteral("Velantis"));
+}
+
+void FrmVelantis::CmdConstancia_Click()
+{
+    const QString ruc = fRucSeleccionado();
+    if (ruc.isEmpty())
+        return;
+    host::Constancia constancia;
+    try {
+        auto db = Database::open(m_entorno.baseDatos);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        constancia = host::fConstanciaDeclaracion(*db, ruc, sCarpetaProgramas + QStringLiteral("/0951REP"),
+                                                  m_entorno.carpetaDatos);
+        QApplication::restoreOverrideCursor();
+    } catch (const DbError &e) {
+        constancia.error = e.description;
+    }
+    if (!constancia.ok) {
+        msg::MsgBox(constancia.error, 16, QStringLiteral("Velantis"));
+        return;
+    }
+    FrmConstancia dialogo(constancia.archivo, constancia.lineas, this);
+    dialogo.exec();
 }

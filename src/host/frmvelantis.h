@@ -14,15 +14,21 @@ public:
     QTableWidget *grdContribuyentes;
     QPushButton *CmdAgregar;
     QPushButton *CmdFormulario;
+    QPushButton *CmdEnviar;
+    QPushButton *CmdConstancia;
     QPushButton *CmdSalir;
-    // Sending a saved declaration and its receipt go beside these commands.
+    // Folder of Qx381 and 0951REP: the host's own, unless an opener sets another.
+    QString sCarpetaProgramas;
 
 public slots:
     void pCargarContribuyentes();
     void CmdAgregar_Click();
     void CmdFormulario_Click();
+    void CmdEnviar_Click();
+    void CmdConstancia_Click();
 
 private:
+    QString fRucSeleccionado() const;
     host::Entorno m_entorno;
     QLabel *m_titulo;
 };
