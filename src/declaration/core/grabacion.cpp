@@ -42,30 +42,6 @@ const QSet<QString> &codigosTexto()
     return s;
 }
 
-
-// The control code of a row as the fields stand. A save rewrites every row of
-// the declaration although few change between two saves; the code is a pure
-// function of the fields, so a code computed once is reused.
-QString fCodigoFila(const Registro &r, int n)
-{
-    static QHash<QString, QString> memoria;
-    QString clave = QString::number(n);
-    for (const Campo &c : r) {
-        clave += QChar(0x1f);
-        clave += QString::number(c.valor.typeId());
-        clave += QChar(0x1e);
-        clave += c.valor.toString();
-    }
-    const auto it = memoria.constFind(clave);
-    if (it != memoria.constEnd())
-        return *it;
-    if (memoria.size() > 20000)
-        memoria.clear();
-    const QString codigo = fCodigoControl(r, n);
-    memoria.insert(clave, codigo);
-    return codigo;
-}
-
 bool esFecha(const QString &columna)
 {
     return columna.compare(QLatin1String("fec_pro"), Qt::CaseInsensitive) == 0
@@ -270,7 +246,7 @@ void EscrituraDeclaracion::pGrabarActa(const QString &tipo, const QList<double> 
         // An existing row is edited: its key and amounts stay as stored.
         const Registro completo = fCompleto(QStringLiteral("ACTA"), g == guardadas.constEnd() ? nullptr : &*g,
                                             g == guardadas.constEnd() ? fila : fila.mid(5));
-        fila.append({QStringLiteral("cNumero"), fCodigoFila(completo, 5)});
+        fila.append({QStringLiteral("cNumero"), fCodigoControl(completo, 5)});
         filas << fila;
     }
     // A month that has its row gets only the type, the factor and the code.
@@ -298,7 +274,7 @@ void EscrituraDeclaracion::pGrabarCabecera(const Cabecera &c)
                   {QStringLiteral("estado"), c.estado}};
     // Every column but the key is assigned, and an existing row's key is this
     // one: the record the code reads is the same whether the row is new or not.
-    fila.append({QStringLiteral("cNumero"), fCodigoFila(fCompleto(QStringLiteral("CAB"), nullptr, fila), 5)});
+    fila.append({QStringLiteral("cNumero"), fCodigoControl(fCompleto(QStringLiteral("CAB"), nullptr, fila), 5)});
     QStringList cambios;
     for (const Campo &f : fila.mid(4))
         cambios << f.nombre + QStringLiteral("=excluded.") + f.nombre;
@@ -310,15 +286,6 @@ void EscrituraDeclaracion::pGrabarCabecera(const Cabecera &c)
 
 Registro EscrituraDeclaracion::fFilaDet(const QString &codigo, const QString &valor) const
 {
-    // Most rows come back unchanged from one save to the next.
-    static QHash<QString, Registro> memoria;
-    const QString clave = m_ruc + QChar(0x1f) + gsPeriodo + QChar(0x1f) + gsFormulario + QChar(0x1f) + codigo
-        + QChar(0x1f) + valor;
-    const auto it = memoria.constFind(clave);
-    if (it != memoria.constEnd())
-        return *it;
-    if (memoria.size() > 20000)
-        memoria.clear();
     Registro fila{{QStringLiteral("Doc_id_d"), vb::Trim(m_ruc)},
                   {QStringLiteral("tip_doc_d"), 6},
                   {QStringLiteral("periodo"), vb::Trim(gsPeriodo)},
@@ -328,8 +295,7 @@ Registro EscrituraDeclaracion::fFilaDet(const QString &codigo, const QString &va
                   {QStringLiteral("idcasilla"), codigo == QLatin1String("180") ? QStringLiteral("05")
                                                                                : QStringLiteral("01")},
                   {QStringLiteral("cNumero"), QString()}};
-    fila.last().valor = fCodigoFila(fila, 6);
-    memoria.insert(clave, fila);
+    fila.last().valor = fCodigoControl(fila, 6);
     return fila;
 }
 
