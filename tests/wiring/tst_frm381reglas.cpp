@@ -440,23 +440,48 @@ private slots:
     void ayudaDeFondo_data()
     {
         QTest::addColumn<QString>("bajo");
-        QTest::newRow("ventana") << "Frm381";
-        QTest::newRow("marco de contenido") << "Frame1_1";
-        QTest::newRow("marco de rectificatoria") << "Frame17";
+        QTest::addColumn<QString>("sobre");
+        QTest::addColumn<bool>("general");
+        QTest::newRow("ventana") << "Frm381" << "" << true;
+        QTest::newRow("marco de contenido") << "Frame1_1" << "" << true;
+        QTest::newRow("marco de rectificatoria") << "Frame17" << "" << true;
+        // A label keeps the help of the box the mouse came from.
+        QTest::newRow("descripcion de casilla") << "Frame1_1" << "lblCasilla_300" << false;
+        // The tab control is no background of the window.
+        QTest::newRow("pestanas") << "Frm381" << "SSTab1" << false;
     }
 
     void ayudaDeFondo()
     {
         QFETCH(QString, bajo);
+        QFETCH(QString, sobre);
+        QFETCH(bool, general);
         Frm381 w;
         abrir(w);
+        {
+            const QSignalBlocker b(w.SSTab1);
+            w.SSTab1->setCurrentIndex(1);
+        }
+        w.Frame1(1)->setVisible(true);
+        QApplication::processEvents();
         w.TxtValor_MouseMove(113);
-        QVERIFY(!w.TxtAyuda->text().isEmpty());
+        const QString ayudaCasilla = w.TxtAyuda->text();
+        QVERIFY(!ayudaCasilla.isEmpty());
         QWidget *destino = bajo == w.objectName() ? &w : w.findChild<QWidget *>(bajo);
         QVERIFY(destino);
-        QMouseEvent mov(QEvent::MouseMove, QPointF(2, 2), destino->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+        QPoint punto(2, 2);
+        if (!sobre.isEmpty()) {
+            auto *c = w.findChild<QWidget *>(sobre);
+            QVERIFY(c);
+            punto = c->mapTo(destino, c->rect().center());
+        }
+        QMouseEvent mov(QEvent::MouseMove, QPointF(punto), destino->mapToGlobal(QPointF(punto)), Qt::NoButton,
                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(destino, &mov);
+        if (!general) {
+            QCOMPARE(w.TxtAyuda->text(), ayudaCasilla);
+            return;
+        }
         QCOMPARE(w.TxtAyuda->text(), QString("Anotar los importes en nuevos soles sin considerar centimos."));
         QCOMPARE(w.TxtAyuda1->text(), QString());
         QCOMPARE(w.TxtAyuda->palette().color(QPalette::Text), QColor(Qt::black));
@@ -575,7 +600,8 @@ private slots:
         {
             Frm381 w;
             cabecera(w, {"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=1", "OptAnexo=0", "OptAgraria=0",
-                         "OptRectifica=0", "OptDomiciliado=1"});
+                         "OptRectifica=1", "OptDomiciliado=1"});
+            w.modelo()->setCampo(Campos::TxtNumOrden, "12345678");
             for (auto [n, t] : {std::pair{300, "1000"}, {306, "400"}, {312, "600"}, {321, "5000"}, {114, "300"},
                                 {180, "100"}, {225, "12345678"}})
                 teclear(w, n, t);
@@ -584,9 +610,11 @@ private slots:
             antes = filasDet();
             QVERIFY(antes.contains("100=5000"));
             QVERIFY(antes.contains("988=1"));
+            QVERIFY(antes.contains("005=12345678"));
             w.modelo()->bModificado = false;
             w.reject();
         }
+        mensajes.clear();
         Frm381 w;
         w.iAccion = 1;
         w.sRuc = kRuc;
@@ -607,8 +635,10 @@ private slots:
         QVERIFY(w.Frame1(0)->isHidden());
         QVERIFY(w.Opt("OptAnexo", 1)->isEnabled());
         QVERIFY(!w.MkePeriodo->isEnabled());
-        QVERIFY(!w.TxtNumOrden->isEnabled());
-        mensajes.clear();
+        // Rectifying: the order number open; no reminder while loading.
+        QVERIFY(w.TxtNumOrden->isEnabled());
+        QCOMPARE(w.TxtNumOrden->text(), QString("12345678"));
+        QVERIFY(mensajes.shown().isEmpty());
         w.CmdGrabar->click();
         QCOMPARE(mensajes.shown().size(), 1);
         QCOMPARE(filasDet(), antes);

@@ -6,10 +6,12 @@
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/txtcasilla.h"
 #include "shell/ui/modventanas.h"
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -77,7 +79,10 @@ private:
 };
 
 // The help line over the window background, the content frames and the
-// rectification frame.
+// rectification frame. A control under the pointer has mouse moves of its own
+// (labels, options, entry fields keep the help they show), unless disabled:
+// a disabled control leaves them to its container. Over the tab control the
+// window's background is not under the pointer.
 class FiltroAyudaFondo : public QObject {
 public:
     FiltroAyudaFondo(Frm381 &w, ReglasDeclaracion &r) : QObject(&w), m_w(w), m_r(r) {}
@@ -85,7 +90,7 @@ public:
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() == QEvent::MouseMove) {
+        if (e->type() == QEvent::MouseMove && fSobreFondo(static_cast<QWidget *>(o), static_cast<QMouseEvent *>(e))) {
             enlace381::pLeerVentana(m_w, m_r.ventana);
             m_r.pAyudaFondo();
             enlace381::pAplicarVentana(m_w, m_r.ventana);
@@ -94,6 +99,17 @@ protected:
     }
 
 private:
+    bool fSobreFondo(QWidget *fondo, QMouseEvent *e) const
+    {
+        QWidget *c = fondo->childAt(e->position().toPoint());
+        if (fondo == &m_w && c && (c == m_w.SSTab1 || m_w.SSTab1->isAncestorOf(c)))
+            return false;
+        if (!c || !c->isEnabled())
+            return true;
+        return !(qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c)
+                 || qobject_cast<QComboBox *>(c));
+    }
+
     Frm381 &m_w;
     ReglasDeclaracion &m_r;
 };
