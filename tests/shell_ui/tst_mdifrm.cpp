@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(f.BarradeEstadoZRV1->razonsocial(), QString());
         QCOMPARE(f.sArchivoAyuda, env.sysPath + QStringLiteral("0951/Qx951.hlp"));
         QVERIFY(f.isVisible());
+        // Left -60, top -60, height 7320, width 9720 twips.
+        const double tpp = fTwipsPorPixel();
+        QCOMPARE(f.frameGeometry().topLeft(), QPoint(fTwipsAPixeles(-60, tpp), fTwipsAPixeles(-60, tpp)));
+        QCOMPARE(f.frameGeometry().size(), QSize(fTwipsAPixeles(9720, tpp), fTwipsAPixeles(7320, tpp)));
 
         // pBarraEstado writes the main window's status bar, in its four places.
         pBarraEstado(QStringLiteral("20100000009"), QStringLiteral("COMERCIAL"), QStringLiteral("1998"),

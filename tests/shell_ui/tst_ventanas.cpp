@@ -63,7 +63,9 @@ private slots:
         QVERIFY(cargarFixture(*gdbBase, QStringLiteral("consultas.sql")));
         FrmConsFac w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Factores de Actualización"));
-        QCOMPARE(w.size(), enPixeles(4710, 4890));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.frameGeometry().size(), enPixeles(4710, 4890));   // frame included
         QCOMPARE(encabezados(w.grdBancos), (QStringList{"Mes", "Factor"}));
         QCOMPARE(w.grdBancos->rowCount(), 3);
         QCOMPARE(fila(w.grdBancos, 0), (QStringList{"01/1998", "1.056"}));
@@ -85,7 +87,9 @@ private slots:
         QVERIFY(cargarFixture(*gdbBase, QStringLiteral("consultas.sql")));
         FrmConsultas w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Consulta de Bancos"));
-        QCOMPARE(w.size(), enPixeles(4140, 7065));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.frameGeometry().size(), enPixeles(4140, 7065));   // frame included
         QCOMPARE(encabezados(w.grdBancos), (QStringList{"Código", "Descripción"}));
         QCOMPARE(w.grdBancos->rowCount(), 2);
         QCOMPARE(fila(w.grdBancos, 0), (QStringList{"01", "BANCO DE LA NACION"}));
@@ -96,7 +100,9 @@ private slots:
     {
         FrmConsTasas w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Tasas Vigentes"));
-        QCOMPARE(w.size(), enPixeles(3015, 7005));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.frameGeometry().size(), enPixeles(3015, 7005));   // frame included
         QStringList t;
         for (QLabel *l : w.lblTasas)
             t << l->text();

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 double fTwipsPorPixel()
 {
@@ -18,14 +19,32 @@ double fTwipsPorPixel()
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
+namespace {
+// Width and height are outer sizes, so the frame comes off what resize() gets.
+// Windows are placed before they are shown: the platform window is made now,
+// so that its frame is known as far as the platform can tell before mapping
+// (a window manager's decorations only once it has framed the window).
+QSize fMarco(const QWidget *ventana)
+{
+    if (ventana->isWindow()) {
+        ventana->winId();
+        if (const QWindow *w = ventana->windowHandle()) {
+            const QMargins m = w->frameMargins();
+            return QSize(m.left() + m.right(), m.top() + m.bottom());
+        }
+    }
+    return ventana->frameGeometry().size() - ventana->geometry().size();
+}
+}
+
 double fAnchoTwips(const QWidget *ventana)
 {
-    return fPixelesATwips(ventana->frameGeometry().width(), fTwipsPorPixel());
+    return fPixelesATwips(ventana->geometry().width() + fMarco(ventana).width(), fTwipsPorPixel());
 }
 
 double fAltoTwips(const QWidget *ventana)
 {
-    return fPixelesATwips(ventana->frameGeometry().height(), fTwipsPorPixel());
+    return fPixelesATwips(ventana->geometry().height() + fMarco(ventana).height(), fTwipsPorPixel());
 }
 
 void pCentrarForm(QWidget *principal, QWidget *ventana)
@@ -45,8 +64,7 @@ void pPosicionForm(QWidget *ventana, int iLeft, int iTop, int iHeight, int iWidt
     ventana->setWindowState(ventana->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized
                                                         | Qt::WindowFullScreen));
     const double tpp = fTwipsPorPixel();
-    // Width and height are outer sizes; the frame is known once the window is shown.
-    const QSize marco = ventana->frameGeometry().size() - ventana->geometry().size();
+    const QSize marco = fMarco(ventana);
     ventana->move(fTwipsAPixeles(iLeft, tpp), fTwipsAPixeles(iTop, tpp));
     ventana->resize(qMax(1, fTwipsAPixeles(iWidth, tpp) - marco.width()),
                     qMax(1, fTwipsAPixeles(iHeight, tpp) - marco.height()));
@@ -57,7 +75,7 @@ void pTamanoForm(QWidget *ventana, int iHeight, int iWidth)
     if (!ventana)
         return;
     const double tpp = fTwipsPorPixel();
-    const QSize marco = ventana->frameGeometry().size() - ventana->geometry().size();
+    const QSize marco = fMarco(ventana);
     ventana->resize(qMax(1, fTwipsAPixeles(iWidth, tpp) - marco.width()),
                     qMax(1, fTwipsAPixeles(iHeight, tpp) - marco.height()));
 }
