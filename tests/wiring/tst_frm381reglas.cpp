@@ -512,6 +512,27 @@ private slots:
         QVERIFY(!w.modelo()->bModificado);
     }
 
+    // "&Salir" on a changed declaration, answered Yes: the validation runs
+    // closing, accepts the inconsistencies without the list and the window
+    // closes.
+    void salirGuardando()
+    {
+        msg::ScriptedAnswerer mensajes({msg::Yes});
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        QVERIFY(mensajes.shown().isEmpty());
+        CierreLista lista;
+        w.cmdCancelar->click();
+        QCOMPARE(mensajes.shown().size(), 2);
+        QCOMPARE(mensajes.shown()[0].text, QString("¿El formulario ha sido modificado, desea guardar los cambios?"));
+        QCOMPARE(mensajes.shown()[1].text, QString("La información del formulario fue grabada con inconsistencias.\n"
+                                                   "En estas condiciones no podrá ser enviado a KAVEN."));
+        QCOMPARE(mensajes.shown()[1].style, 48);
+        QCOMPARE(lista.veces, 0);
+        QCOMPARE(gdbBase->scalar("SELECT estado FROM CAB WHERE DOC_ID_D=?", {kRuc}).toInt(), 9);
+        QVERIFY(!w.isVisible());
+    }
+
     // A stop rule ends "Validar" on its page, with its frame and focus, and
     // nothing is stored.
     void validarParada()
