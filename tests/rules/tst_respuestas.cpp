@@ -187,9 +187,21 @@ private slots:
         QTest::newRow("no domiciliado") << QStringList() << "OptDomiciliado" << 0 << QL{}
                                         << QStringList{"100B"} << QL{} << QStringList{}
                                         << QStringList{"sDomiciliado=0"} << false;
-        QTest::newRow("IEAN, otro indice") << QStringList() << "OptIEAN" << 2 << QL{} << QStringList{}
-                                           << QL{} << QStringList{"113"} << QStringList{"OptIEAN="}
+        // A pair has no third option: only the steps every click runs.
+        QTest::newRow("IEAN, otro indice") << QStringList{"sIEAN=1"} << "OptIEAN" << 2 << QL{} << QStringList{}
+                                           << QL{} << QStringList{"113"} << QStringList{"OptIEAN=", "sIEAN=1"}
                                            << false;
+        QTest::newRow("convenio, otro indice") << QStringList{"sConvenio=1"} << "OptConvEstab" << 2 << QL{}
+                                               << QStringList{} << QL{} << QStringList{"113"}
+                                               << QStringList{"OptConvEstab=", "sConvenio=1"} << false;
+        QTest::newRow("agraria, otro indice") << QStringList{"sAgraria=0"} << "OptAgraria" << 2 << QL{}
+                                              << QStringList{} << QL{} << QStringList{"113"}
+                                              << QStringList{"OptAgraria=", "sAgraria=0"} << false;
+        QTest::newRow("rectifica, otro indice") << QStringList{"sRectifica=1", "TxtNumOrden=12345678"}
+                                                << "OptRectifica" << 2 << QL{} << QStringList{} << QL{}
+                                                << QStringList{}
+                                                << QStringList{"OptRectifica=", "sRectifica=1", "TxtNumOrden=12345678"}
+                                                << false;
     }
 
     void efectos()

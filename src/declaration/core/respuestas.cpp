@@ -57,6 +57,14 @@ void Respuestas::cerrar(int n)
     m_modelo.setColor(n, Color::Gris);
 }
 
+// The answer text is emptied before each of the pair's two options sets it;
+// any other index leaves it as it was.
+void Respuestas::vaciarRespuesta(const QString &texto, int index)
+{
+    if (index == 0 || index == 1)
+        m_modelo.setCampo(texto, QString());
+}
+
 void Respuestas::calc113()
 {
     if (calculos.Calcular113)
@@ -77,7 +85,7 @@ void Respuestas::OptTipoCont_Click(int index)
 void Respuestas::OptConvEstab_Click(int index)
 {
     seleccionarOpcion(OptConvEstab, index);
-    m_modelo.setCampo(sConvenio, QString());
+    vaciarRespuesta(sConvenio, index);
     if (index == 0) {
         m_modelo.setCampo(sConvenio, QStringLiteral("0"));
         m_modelo.bModificado = true;
@@ -94,7 +102,7 @@ void Respuestas::OptAgraria_Click(int index)
 {
     static const int inversion[] = {201, 203, 204, 205, 206};
     seleccionarOpcion(OptAgraria, index);
-    m_modelo.setCampo(sAgraria, QString());
+    vaciarRespuesta(sAgraria, index);
     if (index == 1) {
         m_modelo.setCampo(sAgraria, QStringLiteral("1"));
         m_ventana.setHabilitado(ctl381::Label1_9, true);
@@ -121,7 +129,7 @@ void Respuestas::OptAgraria_Click(int index)
 void Respuestas::OptIEAN_Click(int index)
 {
     seleccionarOpcion(OptIEAN, index);
-    m_modelo.setCampo(sIEAN, QString());
+    vaciarRespuesta(sIEAN, index);
     if (index == 0) {
         m_modelo.setCampo(OptAnexo, QString());
         m_ventana.setHabilitado(ctl381::OptAnexo, false);
@@ -201,7 +209,7 @@ void Respuestas::OptAnexo_Click(int index)
 void Respuestas::OptRectifica_Click(int index)
 {
     seleccionarOpcion(OptRectifica, index);
-    m_modelo.setCampo(sRectifica, QString());
+    vaciarRespuesta(sRectifica, index);
     if (index == 0) {
         m_modelo.setCampo(sRectifica, QStringLiteral("0"));
         m_ventana.setHabilitado(ctl381::TxtNumOrden, false);

@@ -89,6 +89,7 @@ private:
     void abrir(int n, quint32 color = Color::Blanco);
     void cerrar(int n);
     void vaciar(int n) { m_modelo.setTexto(n, QString()); }
+    void vaciarRespuesta(const QString &texto, int index);
     void calc113();
 
     ModeloCasillas &m_modelo;
