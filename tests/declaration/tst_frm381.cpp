@@ -68,6 +68,7 @@ private slots:
     void pagina3DosMarcos();
     void abridor();
     void barraDeEstado();
+    void clicSobreFondo();
     void opciones();
 
 private:
@@ -584,6 +585,38 @@ void TstFrm381::barraDeEstado()
     m.Form_Load();
     QCOMPARE(barra->numdoc(), RucB);
     QCOMPARE(barra->razonsocial(), QString("COMERCIAL DOS SA"));
+}
+
+void TstFrm381::clicSobreFondo()
+{
+    MDIFrm principal;
+    BarradeEstadoZRV *barra = principal.BarradeEstadoZRV1;
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 0);
+    w.CmbRuc->setCurrentIndex(1);
+    w.CmbRuc_Click();
+    QCOMPARE(barra->numdoc(), RucA);
+
+    // A click on a page (a label, a disabled field) is no click on the window.
+    QLabel *ruc = nullptr;
+    for (QLabel *l : w.findChildren<QLabel *>())
+        if (l->text() == QLatin1String("RUC :"))
+            ruc = l;
+    QVERIFY(ruc);
+    QTest::mouseClick(ruc, Qt::LeftButton);
+    QCOMPARE(barra->numdoc(), RucA);
+    QTest::mouseClick(w.TxtRazon, Qt::LeftButton);
+    QCOMPARE(barra->numdoc(), RucA);
+    QCOMPARE(barra->razonsocial(), QString("EMPRESA UNO SAC"));
+
+    // The window's own background: new mode shows no taxpayer.
+    QVERIFY(!w.childAt(1, 1));
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    QCOMPARE(barra->numdoc(), QString());
+    QCOMPARE(barra->razonsocial(), QString());
+    QCOMPARE(barra->periodo_ejercicio(), QString("1998"));
+    QCOMPARE(barra->formulario(), QString("0951"));
 }
 
 QTEST_MAIN(TstFrm381)

@@ -634,7 +634,11 @@ bool Frm381::eventFilter(QObject *o, QEvent *e)
 
 void Frm381::mousePressEvent(QMouseEvent *e)
 {
-    Form_Click();
+    // Clicks that labels, frames and disabled fields of the tab pages let
+    // through belong to the tab control, not to the window's background.
+    QWidget *c = childAt(e->position().toPoint());
+    if (!(c && (c == SSTab1 || SSTab1->isAncestorOf(c))))
+        Form_Click();
     QDialog::mousePressEvent(e);
 }
 
