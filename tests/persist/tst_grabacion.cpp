@@ -280,6 +280,32 @@ private slots:
         QCOMPARE(meses.last(), QStringLiteral("199903"));
     }
 
+    // No IEAN answer: the annex type is empty. The rows of every non-empty
+    // type go; the rows already of the empty type are edited and keep their
+    // amounts. cNumero of 199802: key and 199802 summed (20100273727), "250"
+    // weighted 50 + 2 * 53 + 3 * 48 = 300, the empty type nothing, the factor
+    // "1" 49.
+    void actaSinTipo()
+    {
+        auto fila = [&](const char *per, const char *tipo, const char *saluti) {
+            db->exec(QStringLiteral("INSERT INTO ACTA (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, per_pag, saluti, tipo_asist)"
+                                    " VALUES (?, 6, '1998', '0951', ?, ?, ?)"),
+                     {kRuc, QLatin1String(per), QLatin1String(saluti), QLatin1String(tipo)});
+        };
+        fila("199801", "1", "100");
+        fila("199801", "3", "100");
+        fila("199802", "", "250");
+        VentanaPrueba v;
+        v.modificar(kRuc);
+        QVERIFY(grabar(v));
+        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ACTA WHERE DOC_ID_D=? AND tipo_asist<>''"), {kRuc}).toInt(), 0);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ACTA WHERE DOC_ID_D=? AND tipo_asist=''"), {kRuc}).toInt(), 15);
+        const QList<QSqlRecord> feb = db->select(QStringLiteral("SELECT saluti, cNumero FROM ACTA WHERE DOC_ID_D=? AND per_pag='199802'"), {kRuc});
+        QCOMPARE(feb.size(), 1);
+        QCOMPARE(feb.first().value(0).toString(), QStringLiteral("250"));
+        QCOMPARE(feb.first().value(1).toString(), QStringLiteral("727349"));
+    }
+
     // Box 332 positive (or 333 not zero): FAC's factor of the month, 0 without
     // a row; otherwise 1 (a negative 332 alone does not count).
     void factores_data()
