@@ -69,6 +69,8 @@ private slots:
     void abridor();
     void barraDeEstado();
     void clicSobreFondo();
+    void focoAlActivar_data();
+    void focoAlActivar();
     void opciones();
 
 private:
@@ -617,6 +619,44 @@ void TstFrm381::clicSobreFondo()
     QCOMPARE(barra->razonsocial(), QString());
     QCOMPARE(barra->periodo_ejercicio(), QString("1998"));
     QCOMPARE(barra->formulario(), QString("0951"));
+}
+
+// Columns: mode, page shown, control that has the focus after the activation.
+void TstFrm381::focoAlActivar_data()
+{
+    QTest::addColumn<int>("accion");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<QString>("foco");
+    QTest::newRow("nueva pagina 0") << 0 << 0 << "CmbRuc";
+    QTest::newRow("modificar pagina 0") << 1 << 0 << "TxtTelefono";
+    // Back from a calculator on another page: an unseen combo would take the
+    // keys (and change the taxpayer); the box keeps the focus.
+    QTest::newRow("nueva pagina 2") << 0 << 2 << "TxtValor_103";
+    QTest::newRow("modificar pagina 2") << 1 << 2 << "TxtValor_103";
+}
+
+void TstFrm381::focoAlActivar()
+{
+    QFETCH(int, accion);
+    QFETCH(int, pagina);
+    QFETCH(QString, foco);
+    msg::ScriptedAnswerer respuestas;
+    Frm381 w;
+    w.iAccion = accion;
+    w.sRuc = accion == 1 ? RucB : QString();
+    w.sRazon = accion == 1 ? QStringLiteral("COMERCIAL DOS SA") : QString();
+    w.Form_Load();
+    if (accion == 0) {
+        w.CmbRuc->setCurrentIndex(1);
+        w.CmbRuc_Click();
+    }
+    mostrar(w, pagina);
+    w.TxtValor(103)->setFocus();
+    QApplication::processEvents();
+    w.Form_Activate();
+    QApplication::processEvents();
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), foco);
 }
 
 QTEST_MAIN(TstFrm381)

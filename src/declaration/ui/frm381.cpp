@@ -567,10 +567,13 @@ void Frm381::Form_Activate()
     static const int contextos[6] = {300, 400, 500, 600, 700, 0};
     if (iPestana >= 0 && iPestana <= 5)
         SSTab1->setProperty("HelpContextID", contextos[iPestana]);
-    if (iAccion == 0)
-        CmbRuc->setFocus(Qt::OtherFocusReason);
-    else if (iAccion == 1)
-        TxtTelefono->setFocus(Qt::OtherFocusReason);
+    // Only onto a control the user can see: back from a calculator on another
+    // page, a hidden taxpayer combo would take the next keys, change the
+    // taxpayer and empty every box.
+    QWidget *foco = iAccion == 0 ? static_cast<QWidget *>(CmbRuc)
+                  : iAccion == 1 ? static_cast<QWidget *>(TxtTelefono) : nullptr;
+    if (foco && foco->isVisible())
+        foco->setFocus(Qt::OtherFocusReason);
 }
 
 void Frm381::Form_Click()
