@@ -398,12 +398,135 @@ QString plainNumber(double v, bool strForm)
     return strForm ? QLatin1Char(' ') + body : body;
 }
 
+// Whole values under a pattern of placeholders and commas only ("###########0",
+// "###,###,###,##0", "########", "000000", ...), the texts every save and
+// load turns out by the hundred. A whole value below 10^15 prints its own
+// digits, so it is laid out here directly, as formatSection lays it out,
+// without splitting the pattern or going through the decimal digits.
+bool formatWhole(double value, const QString &pattern, QString *out)
+{
+    const double a = std::fabs(value);
+    if (!(a < 1e15) || a != std::floor(a))   // NaN fails the first test
+        return false;
+    const qsizetype n = pattern.size();
+    if (n == 0 || n > 64)
+        return false;
+    const QChar *p = pattern.constData();
+    qsizetype firstDigit = -1, lastDigit = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == u'#' || c == u'0') {
+            if (firstDigit < 0)
+                firstDigit = i;
+            lastDigit = i;
+        } else if (c != u',') {
+            return false;
+        }
+    }
+    if (firstDigit < 0)
+        return false;
+    char tokens[64];
+    int count = 0;
+    bool grouping = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == u',')
+            grouping = grouping || (i > firstDigit && i < lastDigit);
+        else
+            tokens[count++] = char(c);
+    }
+
+    char digits[16];
+    int nd = 0;
+    for (qint64 m = qint64(a); m > 0; m /= 10)
+        digits[nd++] = char('0' + m % 10);   // units first
+
+    // Placeholders take digits from the right; the leftmost takes all the
+    // digits left over; a '0' with no digit left shows a zero.
+    char buf[160];
+    int pos = int(sizeof buf);
+    int placed = 0;
+    int next = 0;   // next digit to place, units first
+    auto put = [&](char d) {
+        if (grouping && placed > 0 && placed % 3 == 0)
+            buf[--pos] = ',';
+        buf[--pos] = d;
+        ++placed;
+    };
+    for (int i = count - 1; i >= 0; --i) {
+        const char c = tokens[i];
+        if (i == 0) {
+            if (next >= nd && c == '0')
+                put('0');
+            while (next < nd)
+                put(digits[next++]);
+        } else if (next < nd) {
+            put(digits[next++]);
+        } else if (c == '0') {
+            put('0');
+        }
+    }
+    // One section: a negative value takes its sign in front.
+    if (value < 0)
+        buf[--pos] = '-';
+    *out = QString::fromLatin1(buf + pos, int(sizeof buf) - pos);
+    return true;
+}
+
+// The texts that are whole numbers as the boxes hold them: blanks around,
+// a leading minus or enclosing parentheses, digits with commas after the
+// first digit, at most 15 digits. The value is the one parseNumber reads.
+bool parseWhole(const QString &text, double *out)
+{
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    while (p < end && (*p == QLatin1Char(' ') || *p == QLatin1Char('\t')))
+        ++p;
+    while (end > p && (end[-1] == QLatin1Char(' ') || end[-1] == QLatin1Char('\t')))
+        --end;
+    bool negative = false, paren = false;
+    if (p < end && *p == QLatin1Char('-')) {
+        negative = true;
+        ++p;
+    } else if (p < end && *p == QLatin1Char('(')) {
+        paren = true;
+        ++p;
+    }
+    qint64 m = 0;
+    int nd = 0;
+    for (; p < end; ++p) {
+        const char16_t c = p->unicode();
+        if (c >= u'0' && c <= u'9') {
+            if (++nd > 15)
+                return false;
+            m = m * 10 + (c - u'0');
+        } else if (c != u',' || nd == 0) {
+            break;
+        }
+    }
+    if (nd == 0)
+        return false;
+    if (paren) {
+        if (p >= end || *p != QLatin1Char(')'))
+            return false;
+        ++p;
+        negative = true;
+    }
+    if (p != end)
+        return false;
+    *out = negative ? -double(m) : double(m);   // "-0" and "(0)" give -0, as parseNumber
+    return true;
+}
+
 } // namespace
 
 QString Format(double value, const QString &pattern)
 {
     if (pattern.isEmpty())
         return CStr(value);
+    QString whole;
+    if (formatWhole(value, pattern, &whole))
+        return whole;
     const QStringList sections = splitSections(pattern);
     if (value == 0 && sections.size() >= 3 && !sections[2].isEmpty())
         return formatSection(0, sections[2]);
@@ -420,7 +543,7 @@ QString Format(double value, const QString &pattern)
 QString Format(const QString &text, const QString &pattern)
 {
     double v = 0;
-    if (!parseNumber(text, &v))
+    if (!parseWhole(text, &v) && !parseNumber(text, &v))
         return text;
     return Format(v, pattern);
 }

@@ -68,6 +68,15 @@ void TstVbRuntime::formatNumber_data()
     QTest::newRow("entry") << 1250.0 << "###########0" << "1250";
     QTest::newRow("entry rounds") << 1234567.5 << "###########0" << "1234568";
     QTest::newRow("entry zero") << 0.0 << "#########0" << "0";
+    // Whole amounts, the texts of every save: a negative zero is not below
+    // zero; fifteen digits print as they are, a sixteenth is rounded away.
+    QTest::newRow("entry negative zero") << -0.0 << "###########0" << "0";
+    QTest::newRow("entry negative") << -1234.0 << "###########0" << "-1234";
+    QTest::newRow("entry fifteen digits") << 999999999999999.0 << "###########0" << "999999999999999";
+    QTest::newRow("entry sixteen digits") << 1234567890123456.0 << "###########0" << "1234567890123460";
+    QTest::newRow("code negative") << -203.0 << "########" << "-203";
+    QTest::newRow("zeros pad negative") << -12.0 << "000000" << "-000012";
+    QTest::newRow("grouped zeros pad") << 12.0 << "000,000" << "000,012";
 
     QTest::newRow("2.5 away from zero") << 2.5 << "0" << "3";
     QTest::newRow("3.5 away from zero") << 3.5 << "0" << "4";
@@ -132,6 +141,17 @@ void TstVbRuntime::formatText_data()
     QTest::newRow("currency") << "$1,000" << "0" << "1000";
     QTest::newRow("trailing minus") << "5-" << "0" << "-5";
     QTest::newRow("zero text to code") << "0" << "########" << "";
+    QTest::newRow("minus zero") << "-0" << "###########0" << "0";
+    QTest::newRow("parenthesised zero") << "(0)" << "###########0" << "0";
+    QTest::newRow("tab and blank around") << "\t-1,234 " << "###########0" << "-1234";
+    QTest::newRow("leading zeros entry") << "007" << "###########0" << "7";
+    QTest::newRow("fifteen digit text") << "123456789012345" << "###########0" << "123456789012345";
+    QTest::newRow("sixteen digit text") << "1234567890123456" << "###########0" << "1234567890123460";
+    QTest::newRow("unclosed parenthesis") << "(1,250" << "###########0" << "(1,250";
+    QTest::newRow("lone minus") << "-" << "###########0" << "-";
+    QTest::newRow("separator before any digit") << ",5" << "###########0" << ",5";
+    QTest::newRow("minus before parenthesis") << "-(5)" << "###########0" << "-(5)";
+    QTest::newRow("digits to subtracted") << "1,250" << "(###,###,###,##0)" << "(1,250)";
 }
 
 void TstVbRuntime::formatText()
