@@ -1,7 +1,9 @@
 // The save of a full declaration (every box, the identification codes, 15
 // ACTA rows and CAB) against a bare SQLite transaction writing the same rows
-// on the same file. The save should stay within about 1.5 times the bare one;
-// the changed-declaration case also computes every row's control code anew.
+// on the same file. The save should stay within about 1.5 times the bare one.
+// Both save cases convert every value and compute every row's control code
+// on each save (nothing is kept between saves); the changed-declaration case
+// also gives every box a new value first, so no row is written as it stood.
 #include "../tests/persist/ventanaprueba.h"
 #include "../tests/support/testdb.h"
 #include "declaration/core/grabacion.h"
