@@ -164,7 +164,8 @@ Registro EscrituraDeclaracion::fCompleto(const QString &tabla, const QSqlRecord 
     }
     Registro r;
     r.reserve(it->size());
-    for (const QString &nombre : *it) {
+    for (int k = 0; k < it->size(); ++k) {
+        const QString &nombre = it->at(k);
         QVariant valor;
         bool asignado = false;
         for (const Campo &c : asignados) {
@@ -175,7 +176,8 @@ Registro EscrituraDeclaracion::fCompleto(const QString &tabla, const QSqlRecord 
             }
         }
         if (!asignado && guardado) {
-            const int j = guardado->indexOf(nombre);
+            // A stored row read with "SELECT *" has the table's columns in order.
+            const int j = k < guardado->count() && guardado->fieldName(k) == nombre ? k : guardado->indexOf(nombre);
             if (j >= 0)
                 valor = guardado->value(j);
             // Dates come back as ISO text; the code reads them as dates.
