@@ -107,8 +107,12 @@ void TstX11Windows::noDisplay()
     qunsetenv("DISPLAY");
     QVERIFY(x11::visibleTopLevelTitles().isEmpty());
     QVERIFY(!x11::hasVisibleTopLevel("Velantis"));
-    // A display where no server listens.
-    qputenv("DISPLAY", ":" + QByteArray::number(m_display.mid(1).toInt() + 57));
+    // A display where no server listens: neither its socket nor its lock file exists.
+    int libre = 200;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(libre))
+           || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(libre)))
+        ++libre;
+    qputenv("DISPLAY", ":" + QByteArray::number(libre));
     QVERIFY(x11::visibleTopLevelTitles().isEmpty());
     qputenv("DISPLAY", saved);
 }
