@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,6 +74,34 @@ public:
 
 private:
     QTimer m_t;
+};
+
+// A message shown as the real box shows it: a window of its own takes the
+// activation while it is up, and when it goes nothing activates the
+// declaration again (no window manager to do it). The answer comes from the
+// scripted answerer installed before it.
+class MensajeVisible {
+public:
+    MensajeVisible()
+    {
+        m_previo = msg::setHandler([this](const QString &texto, int estilo, const QString &titulo) {
+            QMessageBox caja;
+            caja.setText(texto);
+            QTimer t;
+            t.setInterval(5);
+            QObject::connect(&t, &QTimer::timeout, &caja, [&caja] {
+                if (QApplication::activeWindow() == &caja)
+                    caja.accept();
+            });
+            t.start();
+            caja.exec();
+            return m_previo(texto, estilo, titulo);
+        });
+    }
+    ~MensajeVisible() { msg::setHandler(m_previo); }
+
+private:
+    msg::Handler m_previo;
 };
 
 } // namespace
@@ -663,6 +692,72 @@ private slots:
         w.CmdGrabar->click();
         QCOMPARE(mensajes.shown().size(), 1);
         QCOMPARE(filasDet(), antes);
+        w.modelo()->bModificado = false;
+    }
+
+    // A box typed past its cap: the message takes the activation from the
+    // window and nothing gives it back; the click that leaves the box gives
+    // the focus to another control first and activates the window after (as
+    // a click does under X without a window manager). The box is left all
+    // the same: it shows its cap in parentheses and is stored negative.
+    // Box 100 = 12,000: 110 = 12,000, 113 = 3,600, cap = 12,000 x 0.1 x
+    // 3,600 / 12,000 = 360; box 100 = 32,000: 113 = 9,600, cap 960.
+    void topeAlSalir_data()
+    {
+        QTest::addColumn<QStringList>("respuestas");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<int>("casilla");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("tope");
+        QTest::addColumn<QString>("clic");
+        const QStringList ieanSi = {"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=1", "OptAnexo=0",
+                                    "OptAgraria=0", "OptRectifica=0"};
+        QTest::newRow("132 y clic en 133") << kTodoNo << "12000" << 132 << "500" << "360" << "TxtValor_133";
+        QTest::newRow("124 y clic en 127") << ieanSi << "32000" << 124 << "1000" << "960" << "TxtValor_127";
+        QTest::newRow("132 y Grabar") << kTodoNo << "12000" << 132 << "500" << "360" << "CmdGrabar";
+    }
+
+    void topeAlSalir()
+    {
+        QFETCH(QStringList, respuestas);
+        QFETCH(QString, base);
+        QFETCH(int, casilla);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, tope);
+        QFETCH(QString, clic);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, respuestas);
+        teclear(w, 100, base);
+        QCOMPARE(w.TxtValor(113)->text(), casilla == 132 ? QString("3,600") : QString("9,600"));
+        entrarPagina(w, 3);
+        QCOMPARE(w.SSTab1->currentIndex(), 3);
+        mensajes.clear();
+
+        MensajeVisible visible;
+        TxtCasilla *caja = w.TxtValor(casilla);
+        QTest::mouseClick(caja, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), caja);
+        QTest::keyClicks(caja, tecleado);
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text, QString("El monto de la casilla %1 no debe ser mayor que la tasa media "
+                                                   "del Contribuyente: \n%2").arg(casilla).arg(tope));
+        QCOMPARE(mensajes.shown()[0].style, 16);
+        QCOMPARE(caja->text(), tope);
+        QVERIFY(!w.isActiveWindow());
+
+        QWidget *destino = w.findChild<QWidget *>(clic);
+        QVERIFY(destino);
+        QTest::mouseClick(destino, Qt::LeftButton);
+        if (clic != "CmdGrabar") {
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QCOMPARE(QApplication::focusWidget(), destino);
+            QCOMPARE(caja->text(), "(" + tope + ")");
+            w.CmdGrabar->click();
+        }
+        QCOMPARE(caja->text(), "(" + tope + ")");
+        QVERIFY2(filasDet().contains(QString("%1=-%2").arg(casilla).arg(tope)), qPrintable(filasDet().join(' ')));
         w.modelo()->bModificado = false;
     }
 };

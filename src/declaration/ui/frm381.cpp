@@ -147,9 +147,19 @@ Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(t
 
     connect(CmbRuc, &QComboBox::activated, this, [this] { CmbRuc_Click(); });
     connect(CmbZona, &QComboBox::activated, this, [this] { CmbZona_Click(); });
-    connect(CmdGrabar, &QPushButton::clicked, this, [this] { if (CmdGrabar_Click) CmdGrabar_Click(); });
-    connect(CmdValidar, &QPushButton::clicked, this, [this] { if (CmdValidar_Click) CmdValidar_Click(); });
+    // A click on a button of an inactive window moves no focus events: the box
+    // the user was in is left first, so that its text is in its leaving form
+    // (a subtracted box in parentheses) when it is checked and stored.
+    connect(CmdGrabar, &QPushButton::clicked, this, [this] {
+        TxtCasilla::pSalirPendientes(this);
+        if (CmdGrabar_Click) CmdGrabar_Click();
+    });
+    connect(CmdValidar, &QPushButton::clicked, this, [this] {
+        TxtCasilla::pSalirPendientes(this);
+        if (CmdValidar_Click) CmdValidar_Click();
+    });
     connect(cmdCancelar, &QPushButton::clicked, this, [this] {
+        TxtCasilla::pSalirPendientes(this);
         if (cmdCancelar_Click)
             cmdCancelar_Click();
         else

@@ -52,6 +52,25 @@ void TxtCasilla::refrescarEstado()
     setPalette(p);
 }
 
+void TxtCasilla::pSalirPendientes(QWidget *ventana)
+{
+    if (!ventana)
+        return;
+    QWidget *foco = ventana->window()->focusWidget();
+    const auto cajas = ventana->window()->findChildren<TxtCasilla *>();
+    for (TxtCasilla *c : cajas)
+        if (c->m_dentro && c != foco)
+            c->salir();
+}
+
+void TxtCasilla::salir()
+{
+    if (!m_dentro)
+        return;
+    m_dentro = false;
+    emit LostFocus(m_index);
+}
+
 void TxtCasilla::focusInEvent(QFocusEvent *e)
 {
     TxtFiltrada::focusInEvent(e);
@@ -59,6 +78,10 @@ void TxtCasilla::focusInEvent(QFocusEvent *e)
     // still in its entry form.
     if (m_dentro)
         return;
+    // A box the focus left while its window was inactive got no focus-out:
+    // it is left now, before this one is entered, so that it shows its
+    // leaving form and is saved with its sign.
+    pSalirPendientes(this);
     m_dentro = true;
     emit GotFocus(m_index);
 }
@@ -67,10 +90,9 @@ void TxtCasilla::focusOutEvent(QFocusEvent *e)
 {
     TxtFiltrada::focusOutEvent(e);
     // A menu or another window taking the focus for a while is no leaving.
-    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason || !m_dentro)
+    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
         return;
-    m_dentro = false;
-    emit LostFocus(m_index);
+    salir();
 }
 
 void TxtCasilla::mouseMoveEvent(QMouseEvent *e)

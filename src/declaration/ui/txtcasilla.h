@@ -16,6 +16,13 @@ public:
     // Converts the store's BGR colour for the background.
     static QColor fColor(quint32 bgr);
 
+    // True from entering the box until it is left.
+    bool entrada() const { return m_dentro; }
+    // Leaves every box of the window that was entered but no longer holds
+    // the window's focus (the focus moved on without a focus-out, as after a
+    // message box when nothing activates the window again).
+    static void pSalirPendientes(QWidget *ventana);
+
 signals:
     void GotFocus(int index);
     void LostFocus(int index);
@@ -27,6 +34,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
 
 private:
+    void salir();
     void refrescarTexto();
     void refrescarEstado();
 
