@@ -760,6 +760,38 @@ private slots:
         QVERIFY2(filasDet().contains(QString("%1=-%2").arg(casilla).arg(tope)), qPrintable(filasDet().join(' ')));
         w.modelo()->bModificado = false;
     }
+
+    // After the exclusive-pair message nothing activates the window again:
+    // ENTER still moves on from the box it was typed in.
+    void enterTrasMensaje()
+    {
+        msg::ScriptedAnswerer mensajes({msg::OK});
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        entrarPagina(w, 5);
+        QCOMPARE(w.SSTab1->currentIndex(), 5);
+        w.modelo()->setTexto(212, "123");
+        mensajes.clear();
+
+        MensajeVisible visible;
+        TxtCasilla *c211 = w.TxtValor(211);
+        QTest::mouseClick(c211, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), c211);
+        QTest::keyClicks(c211, "4");
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text,
+                 QString("Las casillas 211 y 212 son excluyentes, si desea registrar información en la casilla "
+                         "211 debe eliminar la información registrada en la 212."));
+        QCOMPARE(w.TxtValor(212)->text(), QString());
+        QVERIFY(!w.isActiveWindow());
+        QCOMPARE(w.focusWidget(), c211);
+
+        QTest::keyClicks(c211, "5");
+        QTest::keyClick(c211, Qt::Key_Return);
+        QTRY_COMPARE(w.focusWidget(), w.TxtValor(212));
+        QCOMPARE(c211->text(), QString("45"));
+        w.modelo()->bModificado = false;
+    }
 };
 
 QTEST_MAIN(TstFrm381Reglas)

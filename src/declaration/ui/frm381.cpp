@@ -103,7 +103,7 @@ Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(t
             [this](const QString &t) { m_modelo->setCampo(Campos::MkePeriodo, t); });
     connect(MkePeriodo, &MaskEdBox::KeyPress, this, [this](int k) {
         if (k == FiltroTeclas::Enter)
-            pTabular(QStringLiteral("TAB"));
+            pTabular(QStringLiteral("TAB"), MkePeriodo);
         m_modelo->bModificado = true;
     });
 
@@ -507,7 +507,7 @@ int Frm381::TxtValor_KeyPress(int Index, int KeyAscii)
             m_modelo->setTexto(Index, vb::CStr(total.toDouble()));
     }
     if (a.iDestino == FiltroTeclas::Tabular)
-        pTabular(QStringLiteral("TAB"));
+        pTabular(QStringLiteral("TAB"), TxtValor(Index));
     else if (a.iDestino > 0 && TxtValor(a.iDestino))
         TxtValor(a.iDestino)->setFocus(Qt::OtherFocusReason);
     m_modelo->bModificado = true;
@@ -535,7 +535,8 @@ int Frm381::TxtNombre_KeyPress(int KeyAscii)
 {
     m_modelo->bModificado = true;
     if (KeyAscii == FiltroTeclas::Enter) {
-        pTabular(QStringLiteral("TAB"));
+        // One of the four name fields: the one the keys go to.
+        pTabular(QStringLiteral("TAB"), focusWidget());
         return 0;
     }
     return FiltroTeclas::fFiltroNombre(KeyAscii);
@@ -545,7 +546,7 @@ int Frm381::TxtTelefono_KeyPress(int KeyAscii)
 {
     m_modelo->bModificado = true;
     if (KeyAscii == FiltroTeclas::Enter) {
-        pTabular(QStringLiteral("TAB"));
+        pTabular(QStringLiteral("TAB"), TxtTelefono);
         return 0;
     }
     return FiltroTeclas::fFiltroDigitos(KeyAscii);
@@ -638,7 +639,7 @@ bool Frm381::eventFilter(QObject *o, QEvent *e)
     if (o == CmbZona && e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            pTabular(QStringLiteral("TAB"));
+            pTabular(QStringLiteral("TAB"), CmbZona);
             return true;
         }
     }

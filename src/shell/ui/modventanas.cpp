@@ -125,11 +125,19 @@ void pAnchoCombo(QWidget *ventana, QComboBox *combo, int nChars)
         combo->view()->setMinimumWidth(qMax(0, ancho));
 }
 
-void pTabular(const QString &sTecla)
+void pTabular(const QString &sTecla, QWidget *origen)
 {
     if (!fEsTeclaTab(sTecla))
         return;
-    QWidget *destino = QApplication::focusWidget();
+    // After a message box no window may be active again (no window manager
+    // to give the activation back), and the application then has no focus
+    // widget although the window's focused control still gets the keys: the
+    // control that got the ENTER, or the modal window's focused one, moves on.
+    QWidget *destino = origen ? origen : QApplication::focusWidget();
+    if (!destino) {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            destino = modal->focusWidget() ? modal->focusWidget() : modal;
+    }
     if (!destino)
         destino = QApplication::activeWindow();
     if (!destino)

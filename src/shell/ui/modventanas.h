@@ -43,8 +43,9 @@ int fAnchoCaracter(QWidget *ventana);
 // as wide as the combo. Overflow raises ErrorEjecucion.
 void pAnchoCombo(QWidget *ventana, QComboBox *combo, int nChars);
 
-// "TAB": posts a TAB keystroke to the focused control (no waiting).
-void pTabular(const QString &sTecla);
+// "TAB": posts a TAB keystroke (no waiting) to origen, the control that got
+// the ENTER; without one, to the focused control. Any other text does nothing.
+void pTabular(const QString &sTecla, QWidget *origen = nullptr);
 
 // Hourglass and default pointer.
 void pPunteroReloj();
