@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,6 +15,7 @@ private slots:
     void shows_data();
     void shows();
     void escapeCancels();
+    void overItsWindow();
 };
 
 struct Seen {
@@ -21,6 +23,8 @@ struct Seen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QString defaultButton;
+    QWidget *parent = nullptr;
+    QPoint centre;
 };
 
 // Reads the box once it is up and clicks the named button (or presses Escape).
@@ -35,6 +39,8 @@ static void answerWhenShown(Seen *seen, const QString &click)
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
+        seen->parent = box->parentWidget();
+        seen->centre = box->frameGeometry().center();
         QAbstractButton *target = nullptr;
         // Buttons in the order the box lays them out, left to right.
         QList<QAbstractButton *> buttons = box->buttons();
@@ -100,6 +106,37 @@ void TstMsgBoxWidget::escapeCancels()
     QCOMPARE(msg::MsgBox("x", 33, "t"), int(msg::Cancel));
     answerWhenShown(&seen, QString());
     QCOMPARE(msg::MsgBox("x", 0, "t"), int(msg::OK));
+}
+
+// A modal window left without the activation by an earlier message box (no
+// window manager gives it back): the next box is still its child, shown
+// over it, and the window is active again once the box is answered.
+void TstMsgBoxWidget::overItsWindow()
+{
+    QDialog window;
+    window.setGeometry(40, 60, 500, 400);
+    window.open();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    {
+        QMessageBox earlier(&window);
+        QTimer t;
+        QObject::connect(&t, &QTimer::timeout, &earlier, [&earlier] {
+            if (QApplication::activeWindow() == &earlier)
+                earlier.accept();
+        });
+        t.start(5);
+        earlier.exec();
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::activeWindow());
+
+    Seen seen;
+    answerWhenShown(&seen, QStringLiteral("Aceptar"));
+    QCOMPARE(msg::MsgBox(QStringLiteral("x"), 16, QStringLiteral("t")), int(msg::OK));
+    QCOMPARE(seen.parent, &window);
+    QVERIFY2((seen.centre - window.frameGeometry().center()).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(seen.centre.x()).arg(seen.centre.y())));
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
 }
 
 QTEST_MAIN(TstMsgBoxWidget)

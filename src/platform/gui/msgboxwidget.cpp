@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace msg {
@@ -46,9 +47,25 @@ QMessageBox::Icon iconOf(int style)
     }
 }
 
+// The window that raised the message: the modal window in front, else the
+// active one, else the focused control's. After an earlier message box no
+// window may be active (nothing gives the activation back without a window
+// manager); a box without a parent would show at the screen's centre.
+QWidget *ownerWindow()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (QWidget *focus = QApplication::focusWidget())
+        return focus->window();
+    return nullptr;
+}
+
 int showBox(const QString &text, int style, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QPointer<QWidget> owner = ownerWindow();
+    QMessageBox box(owner);
     box.setIcon(iconOf(style));
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setText(text);
@@ -71,6 +88,12 @@ int showBox(const QString &text, int style, const QString &title)
     }
 
     box.exec();
+    // As a window manager would, the window that raised the box is active
+    // again once it closes, so its focused control gets focus and keys as
+    // before (focus-out on leaving, ENTER moving on).
+    QWidget *active = QApplication::activeWindow();
+    if (owner && owner->isVisible() && (!active || active == &box))
+        owner->activateWindow();
     if (QAbstractButton *clicked = box.clickedButton()) {
         const QVariant code = clicked->property("qxCode");
         if (code.isValid())
