@@ -7,13 +7,21 @@
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/txtcasilla.h"
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyleOptionTab>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,13 +40,153 @@ QFrame *marco(int i, QWidget *padre)
     return f;
 }
 
+// Disabled fields keep the grey background they are given, with text that
+// can still be read on it.
+void pTextoDeshabilitadoLegible(QWidget *w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x40, 0x40));
+    w->setPalette(p);
+}
+
 TxtFiltrada *texto(const QString &nombre, int largo, QWidget *padre)
 {
     auto *t = new TxtFiltrada(padre);
     t->setObjectName(nombre);
     t->setMaxLength(largo);
+    pTextoDeshabilitadoLegible(t);
     return t;
 }
+
+// A page whose content may be taller than the window: it scrolls vertically
+// inside the page, and its width follows the page, so the window keeps its
+// size whatever the page holds.
+QWidget *paginaDesplazable(QWidget *contenido)
+{
+    auto *pagina = new QWidget;
+    auto *l = new QVBoxLayout(pagina);
+    l->setContentsMargins(0, 0, 0, 0);
+    auto *area = new QScrollArea(pagina);
+    area->setObjectName(QStringLiteral("desplazamiento"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setWidget(contenido);
+    // The page's own background shows through.
+    area->viewport()->setAutoFillBackground(false);
+    contenido->setAutoFillBackground(false);
+    l->addWidget(area);
+    return pagina;
+}
+
+// The page captions wrap over two lines, so that the six of them fit the
+// window's width side by side, readable and without scroll arrows. The
+// captions themselves stay as they are (mnemonics included).
+class BarraPestanas : public QTabBar {
+public:
+    explicit BarraPestanas(QWidget *padre) : QTabBar(padre) {}
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const QFontMetrics fm(font());
+        int ancho = 0;
+        for (const QString &l : lineas(index))
+            ancho = qMax(ancho, fm.size(Qt::TextShowMnemonic, l).width());
+        return QSize(ancho + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, this),
+                     2 * fm.height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, nullptr, this));
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        auto dibujar = [&](int i) {
+            QStyleOptionTab opt;
+            initStyleOption(&opt, i);
+            opt.text.clear();
+            p.drawControl(QStyle::CE_TabBarTab, opt);
+            int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+            if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this))
+                flags |= Qt::TextHideMnemonic;
+            p.drawItemText(opt.rect, flags, opt.palette, opt.state & QStyle::State_Enabled,
+                           lineas(i).join(QLatin1Char('\n')), QPalette::WindowText);
+        };
+        // The current tab is drawn last: it overlaps its neighbours.
+        for (int i = 0; i < count(); ++i)
+            if (i != currentIndex())
+                dibujar(i);
+        if (currentIndex() >= 0)
+            dibujar(currentIndex());
+    }
+
+private:
+    // The caption's words in one line, or in two whose longer one is as
+    // short as it can be.
+    QStringList lineas(int index) const
+    {
+        const QStringList palabras = tabText(index).simplified().split(QLatin1Char(' '));
+        if (palabras.size() < 2)
+            return {palabras.join(QLatin1Char(' '))};
+        const QFontMetrics fm(font());
+        auto ancho = [&fm](const QString &s) { return fm.size(Qt::TextShowMnemonic, s).width(); };
+        QStringList mejor;
+        int mejorAncho = -1;
+        for (int k = 1; k < palabras.size(); ++k) {
+            const QString a = palabras.mid(0, k).join(QLatin1Char(' '));
+            const QString b = palabras.mid(k).join(QLatin1Char(' '));
+            const int w = qMax(ancho(a), ancho(b));
+            if (mejorAncho < 0 || w < mejorAncho) {
+                mejorAncho = w;
+                mejor = {a, b};
+            }
+        }
+        return mejor;
+    }
+};
+
+// The zone list: each item is the name (up to 15 characters), 100 blanks and
+// the two-character code. The list opens as wide as the combo, so that it
+// shows the names in one column and keeps the codes out of view behind the
+// blanks, instead of widening to the whole items with the codes scattered.
+class ComboZonas : public QComboBox {
+public:
+    explicit ComboZonas(QWidget *padre) : QComboBox(padre)
+    {
+        QFont fijo(QStringLiteral("Courier New"));
+        fijo.setStyleHint(QFont::Monospace);
+        fijo.setFixedPitch(true);
+        fijo.setPointSizeF(font().pointSizeF());
+        setFont(fijo);
+        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        setMinimumContentsLength(15);
+        // Plain item painting: the text is cut at the list's edge, not elided
+        // in its middle.
+        view()->setItemDelegate(new QStyledItemDelegate(view()));
+        view()->setTextElideMode(Qt::ElideNone);
+        view()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        QWidget *lista = view()->window();
+        if (lista != window() && lista->width() > width())
+            lista->setGeometry(mapToGlobal(QPoint(0, 0)).x(), lista->y(), width(), lista->height());
+    }
+};
+
+class PestanasSSTab : public QTabWidget {
+public:
+    explicit PestanasSSTab(QWidget *padre) : QTabWidget(padre)
+    {
+        setTabBar(new BarraPestanas(this));
+        tabBar()->setExpanding(true);
+        tabBar()->setUsesScrollButtons(false);
+        tabBar()->setElideMode(Qt::ElideNone);
+    }
+};
 
 } // namespace
 
@@ -54,10 +202,14 @@ void Frm381::agregarFila(QGridLayout *g, int fila, int n, int columna)
     if (columna == 0) {
         auto *desc = new QLabel(ListaCasillas::fDescripcion(n), padre);
         desc->setObjectName(QStringLiteral("lblCasilla_%1").arg(n));
+        // A long description takes a second line rather than widening the page.
+        desc->setWordWrap(true);
         g->addWidget(desc, fila, c + 1);
     }
     auto *caja = new TxtCasilla(n, m_modelo, padre);
     caja->setMinimumWidth(110);
+    caja->setMaximumWidth(150);
+    pTextoDeshabilitadoLegible(caja);
     if (n == 137)
         caja->setAlignment(Qt::AlignCenter);
     m_cajas.insert(n, caja);
@@ -73,35 +225,47 @@ QWidget *Frm381::crearPagina0()
 {
     auto *pagina = new QWidget;
     auto *v = new QVBoxLayout(pagina);
+    v->setContentsMargins(4, 4, 4, 4);
+    v->setSpacing(4);
+    auto compacto = [](QGridLayout *g) {
+        g->setContentsMargins(6, 4, 6, 4);
+        g->setVerticalSpacing(2);
+    };
 
     auto *datos = grupo(QStringLiteral("Datos básicos del Contribuyente"), pagina);
     auto *gd = new QGridLayout(datos);
+    compacto(gd);
     CmbRuc = new QComboBox(datos);
     CmbRuc->setObjectName(QStringLiteral("CmbRuc"));
-    // Until a taxpayer is chosen the combo shows RUC and name.
-    CmbRuc->setMinimumWidth(CmbRuc->fontMetrics().averageCharWidth() * 45);
+    // Its items hold RUC and name: the closed combo is as wide as its cell,
+    // not as its longest item.
+    CmbRuc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbRuc->setMinimumContentsLength(11);
     TxtNumRuc = texto(QStringLiteral("TxtNumRuc"), 11, datos);
     TxtRazon = texto(QStringLiteral("TxtRazon"), 40, datos);
     TxtTelefono = texto(QStringLiteral("TxtTelefono"), 7, datos);
+    TxtTelefono->setMaximumWidth(TxtTelefono->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 16);
     auto *lblRuc = new QLabel(QStringLiteral("RUC :"), datos);
     auto *lblRazon = new QLabel(QStringLiteral("Razón &Social :"), datos);
     lblRazon->setBuddy(TxtRazon);
     auto *lblTel = new QLabel(QStringLiteral("T&eléfono :"), datos);
     lblTel->setBuddy(TxtTelefono);
+    // RUC and telephone on one row, the name on a row of its own.
     gd->addWidget(lblRuc, 0, 0);
     // The combo of a new declaration stands over the RUC box of a stored one.
-    gd->addWidget(TxtNumRuc, 0, 1);
+    gd->addWidget(TxtNumRuc, 0, 1, Qt::AlignLeft);
     gd->addWidget(CmbRuc, 0, 1);
-    gd->addWidget(lblRazon, 0, 2);
-    gd->addWidget(TxtRazon, 0, 3);
-    gd->addWidget(lblTel, 1, 0);
-    gd->addWidget(TxtTelefono, 1, 1);
-    gd->setColumnStretch(3, 1);
+    gd->addWidget(lblTel, 0, 2, Qt::AlignRight);
+    gd->addWidget(TxtTelefono, 0, 3);
+    gd->addWidget(lblRazon, 1, 0);
+    gd->addWidget(TxtRazon, 1, 1, 1, 3);
+    gd->setColumnStretch(1, 1);
+    TxtNumRuc->setMinimumWidth(TxtNumRuc->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 16);
     v->addWidget(datos);
 
     // The answers: a frame per pair, question, then "&Si" and "&No".
     auto *respuestas = new QGridLayout;
-    int celda = 0;
+    respuestas->setSpacing(4);
     auto agregarPar = [this](const QString &par, QGridLayout *g, int fila) {
         const auto *r = CodigosDeclaracion::fRespuesta(par);
         QWidget *padre = g->parentWidget();
@@ -123,6 +287,7 @@ QWidget *Frm381::crearPagina0()
         if (par == Campos::OptRectifica)
             f->setObjectName(QStringLiteral("Frame17"));
         auto *g = new QGridLayout(f);
+        compacto(g);
         int linea = 0;
         if (!r->pregunta.isEmpty()) {
             auto *q = new QLabel(r->pregunta, f);
@@ -130,10 +295,13 @@ QWidget *Frm381::crearPagina0()
             g->addWidget(q, linea++, 0, 1, 2);
         }
         agregarPar(par, g, linea);
+        g->setColumnStretch(0, 1);
+        g->setRowStretch(g->rowCount(), 1);
         respuestas->addWidget(f, fila, columna);
         return g;
     };
-    (void)celda;
+    respuestas->setColumnStretch(0, 1);
+    respuestas->setColumnStretch(1, 1);
 
     marcoRespuesta(Campos::OptTipoCont, 0, 0);
     marcoRespuesta(Campos::OptConvEstab, 0, 1);
@@ -146,6 +314,8 @@ QWidget *Frm381::crearPagina0()
     gIean->addWidget(l8, 2, 0, 1, 2);
     agregarPar(Campos::OptAnexo, gIean, 3);
 
+    // The date and order-number requests: the text over its field, so that
+    // neither is squeezed.
     QGridLayout *gAgr = marcoRespuesta(Campos::OptAgraria, 1, 1);
     auto *l9 = new QLabel(QStringLiteral("Registre la fecha de presentación del formulario 4888 (dd/mm/aaaa) :"),
                           gAgr->parentWidget());
@@ -154,8 +324,10 @@ QWidget *Frm381::crearPagina0()
     m_labels.insert(9, l9);
     MkePeriodo = new MaskEdBox(gAgr->parentWidget());
     MkePeriodo->setObjectName(QStringLiteral("MkePeriodo"));
-    gAgr->addWidget(l9, 2, 0);
-    gAgr->addWidget(MkePeriodo, 2, 1);
+    MkePeriodo->setMaximumWidth(MkePeriodo->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    pTextoDeshabilitadoLegible(MkePeriodo);
+    gAgr->addWidget(l9, 2, 0, 1, 2);
+    gAgr->addWidget(MkePeriodo, 3, 0, 1, 2, Qt::AlignLeft);
 
     QGridLayout *gRec = marcoRespuesta(Campos::OptRectifica, 2, 0);
     auto *l10 = new QLabel(
@@ -165,24 +337,31 @@ QWidget *Frm381::crearPagina0()
     l10->setWordWrap(true);
     m_labels.insert(10, l10);
     TxtNumOrden = texto(QStringLiteral("TxtNumOrden"), 8, gRec->parentWidget());
-    gRec->addWidget(l10, 2, 0);
-    gRec->addWidget(TxtNumOrden, 2, 1);
+    TxtNumOrden->setMaximumWidth(TxtNumOrden->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 16);
+    gRec->addWidget(l10, 2, 0, 1, 2);
+    gRec->addWidget(TxtNumOrden, 3, 0, 1, 2, Qt::AlignLeft);
 
     marcoRespuesta(Campos::OptDomiciliado, 2, 1);
 
     v->addLayout(respuestas);
     v->addStretch();
-    return pagina;
+    return paginaDesplazable(pagina);
 }
 
 QWidget *Frm381::crearPaginaCasillas(int pagina)
 {
     auto *w = new QWidget;
     auto *v = new QVBoxLayout(w);
+    v->setContentsMargins(4, 4, 4, 4);
+    v->setSpacing(4);
+    auto compacto = [](QGridLayout *g) {
+        g->setContentsMargins(6, 4, 6, 4);
+        g->setVerticalSpacing(2);
+    };
     auto columna = [&](QWidget *padre, const QString &titulo, const QList<int> &cajas) {
         auto *gb = grupo(titulo, padre);
         auto *g = new QGridLayout(gb);
-        g->setVerticalSpacing(2);
+        compacto(g);
         int fila = 0;
         for (int n : cajas)
             agregarFila(g, fila++, n);
@@ -192,18 +371,19 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
 
     switch (pagina) {
     case 1: {
+        // The balance sheet over the income statement: side by side they
+        // would not fit the window's width.
         QFrame *f = marco(1, w);
         m_frames.insert(1, f);
-        auto *h = new QHBoxLayout(f);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(columna(f, QStringLiteral("I.-Balance General Ajustado "),
+        auto *l = new QVBoxLayout(f);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->setSpacing(4);
+        l->addWidget(columna(f, QStringLiteral("I.-Balance General Ajustado "),
                              {300, 301, 302, 303, 500, 306, 307, 308, 501, 312, 313, 315, 316, 317,
-                              318, 320, 502}),
-                     0, Qt::AlignTop);
-        h->addWidget(columna(f, QStringLiteral("II.Estado Ganancias y Pérdidas"),
+                              318, 320, 502}));
+        l->addWidget(columna(f, QStringLiteral("II.Estado Ganancias y Pérdidas"),
                              {321, 323, 503, 325, 326, 327, 329, 330, 332, 333, 334, 504, 337, 505,
-                              338, 340, 341, 342}),
-                     0, Qt::AlignTop);
+                              338, 340, 341, 342}));
         v->addWidget(f);
         break;
     }
@@ -242,6 +422,7 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         m_frames.insert(4, f);
         auto *l = new QVBoxLayout(f);
         l->setContentsMargins(0, 0, 0, 0);
+        l->setSpacing(4);
         l->addWidget(columna(f, QStringLiteral("2.-DETERMINACION DE LA DEUDA TRIBUTARIA"),
                              {137, 138, 139, 140, 141, 514, 144, 145, 146, 180}));
         FormaDePagoZRV1 = new FormaDePagoZRV(f);
@@ -251,16 +432,18 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         break;
     }
     case 5: {
+        // The four frames one under the other, each as wide as the page.
         QFrame *f = marco(5, w);
         m_frames.insert(5, f);
-        auto *g = new QGridLayout(f);
-        g->setContentsMargins(0, 0, 0, 0);
+        auto *l = new QVBoxLayout(f);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->setSpacing(4);
 
         // RUC and amount on one row: the description once, two boxes.
         auto pares = [&](const QString &titulo, int total, const QList<QPair<int, int>> &filas) {
             auto *gb = grupo(titulo, f);
             auto *gg = new QGridLayout(gb);
-            gg->setVerticalSpacing(2);
+            compacto(gg);
             agregarFila(gg, 0, total);
             int fila = 1;
             for (const auto &p : filas) {
@@ -271,44 +454,51 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
             gg->setColumnStretch(1, 1);
             return gb;
         };
-        g->addWidget(pares(QStringLiteral("4.-INVERSION EN EL SECTOR AGRARIO"), 201, {{203, 205}, {204, 206}}),
-                     0, 0);
-        g->addWidget(pares(QStringLiteral("5.-MONTO DE INGRESOS ANUALES ATRIBUIDOS"), 215,
-                           {{217, 219}, {218, 220}}),
-                     1, 0);
+        // Surnames and names over the boxes, as wide as the frame, alike in
+        // both frames.
+        auto nombres = [&](QGroupBox *gb, QGridLayout *g, TxtFiltrada *apellidos, TxtFiltrada *nombre,
+                           int columnas) {
+            auto *n = new QGridLayout;
+            n->setContentsMargins(0, 0, 0, 0);
+            n->setVerticalSpacing(2);
+            n->addWidget(new QLabel(QStringLiteral("Apellidos"), gb), 0, 0);
+            n->addWidget(apellidos, 0, 1);
+            n->addWidget(new QLabel(QStringLiteral("Nombres"), gb), 1, 0);
+            n->addWidget(nombre, 1, 1);
+            n->setColumnStretch(1, 1);
+            g->addLayout(n, 0, 0, 1, columnas);
+        };
+
+        l->addWidget(pares(QStringLiteral("4.-INVERSION EN EL SECTOR AGRARIO"), 201, {{203, 205}, {204, 206}}));
+        l->addWidget(pares(QStringLiteral("5.-MONTO DE INGRESOS ANUALES ATRIBUIDOS"), 215,
+                           {{217, 219}, {218, 220}}));
 
         auto *cont = grupo(QStringLiteral("DATOS DEL CONTADOR"), f);
         auto *gc = new QGridLayout(cont);
-        gc->setVerticalSpacing(2);
+        compacto(gc);
         TxtNombreA = texto(QStringLiteral("TxtNombreA"), 30, cont);
         TxtNombreN = texto(QStringLiteral("TxtNombreN"), 30, cont);
-        gc->addWidget(new QLabel(QStringLiteral("Apellidos"), cont), 0, 0, 1, 2);
-        gc->addWidget(TxtNombreA, 0, 2, 1, 2);
-        gc->addWidget(new QLabel(QStringLiteral("Nombres"), cont), 1, 0, 1, 2);
-        gc->addWidget(TxtNombreN, 1, 2, 1, 2);
-        CmbZona = new QComboBox(cont);
+        nombres(cont, gc, TxtNombreA, TxtNombreN, 4);
+        CmbZona = new ComboZonas(cont);
         CmbZona->setObjectName(QStringLiteral("CmbZona"));
-        agregarFila(gc, 2, 208);
-        gc->addWidget(CmbZona, 2, 3);
-        agregarFila(gc, 3, 209);
-        agregarFila(gc, 4, 211);
-        agregarFila(gc, 5, 212);
+        agregarFila(gc, 1, 208);
+        gc->addWidget(CmbZona, 1, 3);
+        agregarFila(gc, 2, 209);
+        agregarFila(gc, 3, 211);
+        agregarFila(gc, 4, 212);
         gc->setColumnStretch(1, 1);
-        g->addWidget(cont, 0, 1);
+        l->addWidget(cont);
 
         auto *rep = grupo(QStringLiteral("DATOS DEL REPRESENTANTE LEGAL"), f);
         auto *gr = new QGridLayout(rep);
-        gr->setVerticalSpacing(2);
+        compacto(gr);
         TxtNombre1A = texto(QStringLiteral("TxtNombre1A"), 30, rep);
         TxtNombre1N = texto(QStringLiteral("TxtNombre1N"), 30, rep);
-        gr->addWidget(new QLabel(QStringLiteral("Apellidos"), rep), 0, 0, 1, 2);
-        gr->addWidget(TxtNombre1A, 0, 2);
-        gr->addWidget(new QLabel(QStringLiteral("Nombres"), rep), 1, 0, 1, 2);
-        gr->addWidget(TxtNombre1N, 1, 2);
-        agregarFila(gr, 2, 225);
-        agregarFila(gr, 3, 226);
+        nombres(rep, gr, TxtNombre1A, TxtNombre1N, 3);
+        agregarFila(gr, 1, 225);
+        agregarFila(gr, 2, 226);
         gr->setColumnStretch(1, 1);
-        g->addWidget(rep, 1, 1);
+        l->addWidget(rep);
         v->addWidget(f);
         break;
     }
@@ -316,15 +506,17 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         break;
     }
     v->addStretch();
-    return w;
+    return paginaDesplazable(w);
 }
 
 void Frm381::crearControles()
 {
     setWindowTitle(QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta"));
     auto *v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
+    v->setSpacing(4);
 
-    SSTab1 = new QTabWidget(this);
+    SSTab1 = new PestanasSSTab(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(crearPagina0(), QStringLiteral("&Identificación"));
     SSTab1->addTab(crearPaginaCasillas(1), QStringLiteral("  Estados  &Financieros"));
@@ -342,6 +534,8 @@ void Frm381::crearControles()
         a->setReadOnly(true);
         a->setFocusPolicy(Qt::NoFocus);
         a->setFrame(false);
+        // A long help text is cut, it does not widen the window.
+        a->setMinimumWidth(0);
         v->addWidget(a);
     }
 
@@ -360,4 +554,16 @@ void Frm381::crearControles()
         botones->addWidget(b);
     }
     v->addLayout(botones);
+
+    // A box reached by the keyboard or from code on a page that scrolls is
+    // brought into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ahora) {
+        if (!ahora || !isAncestorOf(ahora))
+            return;
+        for (QWidget *p = ahora->parentWidget(); p && p != this; p = p->parentWidget())
+            if (auto *area = qobject_cast<QScrollArea *>(p)) {
+                area->ensureWidgetVisible(ahora);
+                break;
+            }
+    });
 }
