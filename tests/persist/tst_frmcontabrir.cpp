@@ -7,6 +7,7 @@
 #include "shell/core/modglobal.h"
 #include "shell/ui/registroventanas.h"
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlRecord>
@@ -165,6 +166,35 @@ private slots:
         QCOMPARE(w.Frame1->title(), QStringLiteral("Declaraciones Registradas"));
         QCOMPARE(rucsDeLaLista(w), (QStringList{kBeta, kAlfa, kGamma}));
         QCOMPARE(w.grdContrib->horizontalHeaderItem(1)->text(), QStringLiteral("Razón Social"));
+    }
+
+    // The name column is the widest and shows its header and every name
+    // whole; the five columns fit the grid without a horizontal scroll.
+    void columnaDelNombre_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("modificar") << 1;
+        QTest::newRow("eliminar") << 3;
+    }
+    void columnaDelNombre()
+    {
+        QFETCH(int, modo);
+        FrmContAbrir w;
+        w.iOpcion = modo;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTableWidget *g = w.grdContrib;
+        const int nombre = g->columnWidth(1);
+        for (int c : {0, 2, 3, 4})
+            QVERIFY2(nombre > g->columnWidth(c), qPrintable(QString::number(c)));
+        const QFontMetrics fm(g->horizontalHeader()->font());
+        QVERIFY(nombre > fm.horizontalAdvance(QStringLiteral("Razón Social")));
+        for (int i = 0; i < g->rowCount(); ++i)
+            QVERIFY(nombre > g->fontMetrics().horizontalAdvance(g->item(i, 1)->text()));
+        int total = 0;
+        for (int c = 0; c < g->columnCount(); ++c)
+            total += g->columnWidth(c);
+        QVERIFY(total <= g->viewport()->width());
     }
 
     // The question comes first; No deletes nothing; Yes deletes the row's

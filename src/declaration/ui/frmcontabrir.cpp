@@ -66,7 +66,13 @@ FrmContAbrir::FrmContAbrir(QWidget *parent) : QDialog(parent)
     grdContrib->setSelectionMode(QAbstractItemView::SingleSelection);
     grdContrib->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdContrib->verticalHeader()->hide();
-    grdContrib->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // RUC, period, form and state take what they show; the name takes the rest.
+    grdContrib->setWordWrap(false);
+    QHeaderView *cabecera = grdContrib->horizontalHeader();
+    cabecera->setMinimumSectionSize(24);
+    for (int c : {0, 2, 3, 4})
+        cabecera->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    cabecera->setSectionResizeMode(1, QHeaderView::Stretch);
     auto *marco = new QVBoxLayout(Frame1);
     marco->addWidget(grdContrib);
 
@@ -153,7 +159,6 @@ void FrmContAbrir::pCargadatos()
         estado->setData(Qt::UserRole, d.estado);
         grdContrib->setItem(i, 4, estado);
     }
-    grdContrib->resizeColumnToContents(0);
     if (!filas.isEmpty()) {
         // A row beyond the list (after deletions) falls back to the last one.
         const int fila = static_cast<int>(qBound(0L, lPosicionFila, static_cast<long>(filas.size() - 1)));
