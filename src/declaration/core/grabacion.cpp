@@ -323,6 +323,34 @@ void pMostrarError(const DbError &e)
     msg::MsgBox(e.description + QLatin1Char('\n') + vb::Str(e.number), 0, QStringLiteral("Error"));
 }
 
+bool fEscribirDeclaracion(VentanaDeclaracion &v, Database &db, const QString &ruc,
+                          const SituacionAnexo &s, int estado)
+{
+    try {
+        Transaction t(db);
+        EscrituraDeclaracion w(db, ruc);
+        w.pGrabarActa(CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo),
+                      fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));
+        EscrituraDeclaracion::Cabecera c;
+        // The "dd/mm/yyyy" text of today goes into a date column: stored as the date.
+        c.fecPro = QDate::currentDate();
+        c.formapago = v.control(Campos::FormaPago);
+        c.banco = v.control(Campos::Banco);
+        c.numcheque = v.control(Campos::NumCheque);
+        c.casilla180 = v.modelo().texto(180);
+        c.rectifica = v.respuesta(Campos::OptRectifica) == QLatin1String("1");
+        c.estado = estado;
+        w.pGrabarCabecera(c);
+        w.pGrabarDetalle(fValoresDet(v), s);
+        t.commit();
+    } catch (const DbError &e) {
+        v.pPuntero(0);
+        pMostrarError(e);
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 // Steps 1 to 4 of the save, shared with the validation's taxpayer checks.
@@ -378,32 +406,12 @@ bool CmdGrabar_Click(VentanaDeclaracion &v, Database &db)
     }
 
     const SituacionAnexo s{v.respuesta(Campos::OptIEAN), v.respuesta(Campos::OptAnexo)};
-    const QString tipo = CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo);
     // The silent run only reads the window: its answer is taken before the
     // writes so that the transaction stays short.
     const bool completa = v.DeclaracionCompleta();
 
-    try {
-        Transaction t(db);
-        EscrituraDeclaracion w(db, v.sRuc());
-        w.pGrabarActa(tipo, fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));
-        EscrituraDeclaracion::Cabecera c;
-        // The "dd/mm/yyyy" text of today goes into a date column: stored as the date.
-        c.fecPro = QDate::currentDate();
-        c.formapago = v.control(Campos::FormaPago);
-        c.banco = v.control(Campos::Banco);
-        c.numcheque = v.control(Campos::NumCheque);
-        c.casilla180 = v.modelo().texto(180);
-        c.rectifica = v.respuesta(Campos::OptRectifica) == QLatin1String("1");
-        c.estado = completa ? 0 : 9;
-        w.pGrabarCabecera(c);
-        w.pGrabarDetalle(fValoresDet(v), s);
-        t.commit();
-    } catch (const DbError &e) {
-        v.pPuntero(0);
-        pMostrarError(e);
+    if (!fEscribirDeclaracion(v, db, v.sRuc(), s, completa ? 0 : 9))
         return false;
-    }
 
     giEstadoGrabacion = completa ? 1 : 3;
     v.pPuntero(0);

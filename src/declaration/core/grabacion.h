@@ -132,6 +132,12 @@ private:
 QString fLlaveSql();
 QVariantList fLlave(const QString &ruc);
 
+// ACTA, CAB (with the state given) and DET of the window under this RUC, in
+// one transaction. A database error is shown with the pointer back to
+// normal, and nothing is written: false then.
+bool fEscribirDeclaracion(VentanaDeclaracion &v, Database &db, const QString &ruc,
+                          const SituacionAnexo &s, int estado);
+
 // The taxpayer checks of a new declaration (no taxpayer chosen, or one that
 // already has a declaration): message, page 0, focus to the combo; false then.
 bool fContribuyenteAceptado(VentanaDeclaracion &v);

@@ -2,7 +2,6 @@
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
-#include <QDate>
 #include <QSqlRecord>
 
 namespace {
@@ -78,27 +77,8 @@ bool CmdValidar_Click(VentanaDeclaracion &v, Database &db)
     const QString ruc = v.iAccion() == 0 ? vb::Trim(vb::Left(v.control(Campos::CmbRuc), 11))
                                          : v.control(Campos::TxtNumRuc);
     const SituacionAnexo s{v.respuesta(Campos::OptIEAN), v.respuesta(Campos::OptAnexo)};
-    try {
-        Transaction t(db);
-        EscrituraDeclaracion w(db, ruc);
-        w.pGrabarActa(CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo),
-                      fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));
-        EscrituraDeclaracion::Cabecera c;
-        c.fecPro = QDate::currentDate();
-        c.formapago = v.control(Campos::FormaPago);
-        c.banco = v.control(Campos::Banco);
-        c.numcheque = v.control(Campos::NumCheque);
-        c.casilla180 = v.modelo().texto(180);
-        c.rectifica = v.respuesta(Campos::OptRectifica) == QLatin1String("1");
-        c.estado = consistente ? 0 : 9;
-        w.pGrabarCabecera(c);
-        w.pGrabarDetalle(fValoresDet(v), s);
-        t.commit();
-    } catch (const DbError &e) {
-        v.pPuntero(0);
-        pMostrarError(e);
+    if (!fEscribirDeclaracion(v, db, ruc, s, consistente ? 0 : 9))
         return false;
-    }
 
     v.pPuntero(0);
     v.modelo().bModificado = false;
