@@ -95,6 +95,7 @@ private slots:
         QTest::newRow("restada tecleada") << 123 << "-1234" << "(1,234)";
         QTest::newRow("restada calculada cero") << 504 << "0" << "(0)";
         QTest::newRow("138 saldo a favor") << 138 << "-500" << "(500)";
+        QTest::newRow("138 sin saldo") << 138 << "0" << "0";
         QTest::newRow("importe comun") << 100 << "1234567" << "1,234,567";
         QTest::newRow("importe negativo") << 100 << "-500" << "-500";
         QTest::newRow("501 pantalla") << 501 << "-5" << "-5";
@@ -132,9 +133,9 @@ private slots:
         QCOMPARE(v.m.campo(Campos::TxtNombreA), QStringLiteral("RODRIGUEZ SANCH"));
         QCOMPARE(v.m.campo(Campos::TxtNumOrden), QStringLiteral("12345678"));
         QCOMPARE(v.m.texto(140), QStringLiteral("2,500"));
-        QCOMPARE(v.m.campo(Campos::sCasilla140), QStringLiteral("2500"));
+        QCOMPARE(v.m.campo(Campos::sCasilla140), QStringLiteral("2,500"));
         QCOMPARE(v.m.texto(113), QStringLiteral("4,500"));
-        QCOMPARE(v.m.campo(Campos::sCasilla113), QStringLiteral("4500"));
+        QCOMPARE(v.m.campo(Campos::sCasilla113), QStringLiteral("4,500"));
         QCOMPARE(v.m.campo(Campos::sRuc), QString());
     }
 

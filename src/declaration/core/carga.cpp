@@ -56,6 +56,10 @@ QString fTextoCargado(int n, const QString &valor)
     const double x = fImporteCasilla(valor);
     if (codigos().contains(n))
         return vb::Format(std::fabs(x), QStringLiteral("########"));
+    // A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
+    // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
+    if (n == 138 && x == 0)
+        return QStringLiteral("0");
     if (enParentesis().contains(n))
         return vb::Format(std::fabs(x), kRestada);
     if (conSigno().contains(n))
@@ -95,11 +99,14 @@ void pMostrarCasilla(VentanaDeclaracion &v, const QString &codigo, const QString
     // A code of no box of this declaration has nowhere to go.
     if (!v.modelo().existe(n))
         return;
-    v.modelo().setTexto(n, fTextoCargado(n, valor));
+    const QString texto = fTextoCargado(n, valor);
+    v.modelo().setTexto(n, texto);
+    // The modify set-up writes these back last: in the form the box shows,
+    // not as the digits stored.
     if (n == 140)
-        v.setControl(Campos::sCasilla140, valor);
+        v.setControl(Campos::sCasilla140, texto);
     else if (n == 113)
-        v.setControl(Campos::sCasilla113, valor);
+        v.setControl(Campos::sCasilla113, texto);
 }
 
 bool pCargarCasillas(VentanaDeclaracion &v, const Database &db)
