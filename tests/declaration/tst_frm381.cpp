@@ -9,6 +9,7 @@
 #include "shell/ui/barradeestadozrv.h"
 #include "shell/ui/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
@@ -18,7 +19,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -72,6 +75,8 @@ private slots:
     void focoAlActivar_data();
     void focoAlActivar();
     void opciones();
+    void tamanoFijo_data();
+    void tamanoFijo();
 
 private:
     void mostrar(Frm381 &w, int pagina);
@@ -657,6 +662,60 @@ void TstFrm381::focoAlActivar()
     QApplication::processEvents();
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+}
+
+
+// The window keeps 9615 x 6825 twips whatever it shows: a taxpayer chosen or
+// loaded, each page in turn, a long help line. The six tabs fit side by side
+// and the three buttons stay inside the window.
+void TstFrm381::tamanoFijo_data()
+{
+    QTest::addColumn<int>("accion");
+    QTest::newRow("nueva") << 0;
+    QTest::newRow("modificar") << 1;
+}
+
+void TstFrm381::tamanoFijo()
+{
+    QFETCH(int, accion);
+    msg::ScriptedAnswerer respuestas;
+    Frm381 w;
+    w.iAccion = accion;
+    if (accion == 1) {
+        w.sRuc = RucB;
+        w.sRazon = "COMERCIAL DOS SA";
+    }
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    if (accion == 0) {
+        w.CmbRuc->setCurrentIndex(1);
+        w.CmbRuc_Click();
+        QCOMPARE(w.sRuc, RucA);
+    }
+    w.TxtAyuda->setText(QString(300, QLatin1Char('X')));
+    const double tpp = fTwipsPorPixel();
+    for (int pagina = 0; pagina < 6; ++pagina) {
+        for (int i = 0; i < 6; ++i)
+            w.Frame1(i)->setVisible(i != 0);
+        {
+            const QSignalBlocker b(w.SSTab1);
+            w.SSTab1->setCurrentIndex(pagina);
+        }
+        QApplication::processEvents();
+        QVERIFY2(qAbs(fAnchoTwips(&w) - 9615) < tpp, qPrintable(QString::number(fAnchoTwips(&w))));
+        QVERIFY2(qAbs(fAltoTwips(&w) - 6825) < tpp, qPrintable(QString::number(fAltoTwips(&w))));
+        QVERIFY(w.minimumSizeHint().width() <= w.width());
+        QVERIFY(w.minimumSizeHint().height() <= w.height());
+        for (QPushButton *b : {w.CmdGrabar, w.CmdValidar, w.cmdCancelar}) {
+            QVERIFY(b->isVisible());
+            const QRect r(b->mapTo(&w, QPoint(0, 0)), b->size());
+            QVERIFY2(w.rect().contains(r), qPrintable(b->text()));
+        }
+        QTabBar *barra = w.SSTab1->tabBar();
+        for (int t = 0; t < barra->count(); ++t)
+            QVERIFY2(barra->rect().contains(barra->tabRect(t)), qPrintable(QString::number(t)));
+        QVERIFY(QRect(barra->mapTo(&w, QPoint(0, 0)), barra->size()).right() < w.width());
+    }
 }
 
 QTEST_MAIN(TstFrm381)
