@@ -1,8 +1,6 @@
 #include "platform/utilitario.h"
 
-namespace {
-
-bool allDigits(const QString &s)
+bool fSoloDigitos(const QString &s)
 {
     if (s.isEmpty())
         return false;
@@ -12,11 +10,9 @@ bool allDigits(const QString &s)
     return true;
 }
 
-} // namespace
-
 bool cUtilitario::ValidaRuc(const QString &ruc) const
 {
-    if (ruc.size() != 11 || !allDigits(ruc))
+    if (ruc.size() != 11 || !fSoloDigitos(ruc))
         return false;
     static const int weights[10] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
     int sum = 0;
@@ -34,7 +30,7 @@ bool cUtilitario::ValidaNumDoc(const QString &numero, int &salida1, int &salida2
 {
     salida1 = 0;
     salida2 = 0;
-    return allDigits(numero);
+    return fSoloDigitos(numero);
 }
 
 bool cUtilitario::ValidaNumDocMarcado(const QString &numero, int &salida1, int &salida2) const

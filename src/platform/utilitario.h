@@ -2,6 +2,9 @@
 // Stand-in for the host utility component.
 #include <QString>
 
+// A non-empty text of the digits 0 to 9 only (no sign, blank or other digit).
+bool fSoloDigitos(const QString &s);
+
 class cUtilitario {
 public:
     // Eleven digits whose last is the check digit of the first ten under the

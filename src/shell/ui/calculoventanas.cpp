@@ -1,5 +1,6 @@
 #include "shell/ui/calculoventanas.h"
 #include "shell/ui/errorejecucion.h"
+#include "platform/utilitario.h"
 
 #include <QDate>
 #include <QDir>
@@ -42,18 +43,6 @@ int fAnchoDesplegable(int nChars, qint64 anchoCaracter)
     return static_cast<int>(ancho);
 }
 
-namespace {
-bool soloDigitos(const QString &s)
-{
-    if (s.isEmpty())
-        return false;
-    for (QChar c : s)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-}
-
 QString fFechaTexto(const QString &sFecha)
 {
     if (sFecha.isEmpty())
@@ -61,7 +50,7 @@ QString fFechaTexto(const QString &sFecha)
     const QString anio = sFecha.mid(0, 4);
     const QString mes = sFecha.mid(4, 2);
     const QString dia = sFecha.mid(6, 2);
-    if (!soloDigitos(anio) || !soloDigitos(mes) || !soloDigitos(dia))
+    if (!fSoloDigitos(anio) || !fSoloDigitos(mes) || !fSoloDigitos(dia))
         throw errores::tiposNoCoinciden();
     const QDate fecha(anio.toInt(), mes.toInt(), dia.toInt());
     if (!fecha.isValid())
