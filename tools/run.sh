@@ -5,12 +5,7 @@
 # start creates the sample database with a couple of taxpayers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
-if ! dpkg -s qt6-base-dev libqt6sql6-sqlite libxcb1-dev xvfb fonts-liberation faketime sqlite3 libbenchmark-dev cmake build-essential >/dev/null 2>&1; then
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y build-essential cmake qt6-base-dev \
-    libqt6sql6-sqlite libxcb1-dev xvfb fonts-liberation faketime sqlite3 libbenchmark-dev
-fi
+bash tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target velantis Qx381 0951REP
 
