@@ -167,6 +167,15 @@ ConsultaCab fConsultaCab(const QString &sTipDoc, const QString &sDocId, const QS
     return c;
 }
 
+QList<QSqlRecord> fFilasCab(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
+                            const QString &sPeriodo)
+{
+    const ConsultaCab consulta = fConsultaCab(sTipDoc, sDocId, sFormulario, sPeriodo);
+    gsSql = consulta.traza;
+    pTrace(gsSql);
+    return gdbBase->select(consulta.sql, consulta.params);
+}
+
 QString fNombreContribuyente(int iTipDoc, const QString &sDocId)
 {
     const QString docId = vb::Trim(sDocId);
@@ -265,10 +274,7 @@ QString GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const Q
     gsDestino = QStringLiteral("ARCHIVO");
     giArchivoSalida = std::make_shared<ArchivoSalida>(gsRutaRpt + QStringLiteral("/") + archivo);
 
-    const ConsultaCab consulta = fConsultaCab(sTipDoc, sDocId, sFormulario, sPeriodo);
-    gsSql = consulta.traza;
-    pTrace(gsSql);
-    const QList<QSqlRecord> filas = gdbBase->select(consulta.sql, consulta.params);
+    const QList<QSqlRecord> filas = fFilasCab(sTipDoc, sDocId, sFormulario, sPeriodo);
     int pagina = 0;
     for (const QSqlRecord &cab : filas) {
         ++pagina;

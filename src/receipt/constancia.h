@@ -29,6 +29,9 @@ struct ConsultaCab {
 };
 ConsultaCab fConsultaCab(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
                          const QString &sPeriodo);
+// Runs that query: its text goes to gsSql and the trace first.
+QList<class QSqlRecord> fFilasCab(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
+                                  const QString &sPeriodo);
 
 // What one CAB row prints, shared by the graphic and the text receipt.
 struct DatosConstancia {

@@ -72,10 +72,7 @@ void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QStri
     gsDestino = QStringLiteral("ARCHIVO");
     giArchivoSalida = std::make_shared<ArchivoSalida>(gsRutaRpt + sBase + QStringLiteral(".PRN"));
 
-    const ConsultaCab consulta = fConsultaCab(sTipDoc, sDocId, sFormulario, sPeriodo);
-    gsSql = consulta.traza;
-    pTrace(gsSql);
-    const QList<QSqlRecord> filas = gdbBase->select(consulta.sql, consulta.params);
+    const QList<QSqlRecord> filas = fFilasCab(sTipDoc, sDocId, sFormulario, sPeriodo);
     int pagina = 0;
     for (const QSqlRecord &cab : filas) {
         ++pagina;
