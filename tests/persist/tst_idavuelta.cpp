@@ -463,6 +463,25 @@ private slots:
             << QStringList{"131=-3884", "132=-700", "140=1500", "332=8000", "511=7000", "512=3116", "513=2416",
                            "146=2500", "203=20100047218", "991=0", "993=1", "992=15", "200=19980715", "988=1",
                            "987=E"};
+
+        // The payments on account cover the tax exactly: no balance either way,
+        // so box 137 stays closed, also once the declaration is opened again.
+        QTest::newRow("sin IEAN sin saldo")
+            << (cabecera + QStringList{
+                    "clic OptTipoCont 0", "clic OptConvEstab 0", "clic OptIEAN 0", "clic OptAgraria 0",
+                    "clic OptRectifica 0", "clic OptDomiciliado 0",
+                    "pagina 1", "caja 300 10000", "caja 306 4000", "caja 312 6000",
+                    "pagina 2", "caja 100 10000",
+                    "pagina 3", "asistente 131",
+                    "pagina 4", "caja 180 0", "efectivo",
+                    "pagina 5"} + representante)
+            << QStringList{"frmanexo131 199801-199812 saluti 250", "total frmanexo131 3000"}
+            << QStringList{}
+            << "3"
+            // 113 = 30 % of 10,000; 131 = 12 x 250; 512 = 3,000 - 3,000 = 0, which 513 copies.
+            << QStringList{"113=3,000", "511=3,000", "131=(3,000)", "512=0", "513=0", "138=0", "139=0",
+                           "514=0", "146=0", "137= [cerrada]"}
+            << QStringList{"131=-3000", "512=0", "513=0", "138=0", "139=0", "146=0", "992=30"};
     }
 
     void idaYVuelta()
