@@ -6,6 +6,22 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+namespace {
+
+// Shows the bank of that code; a code not in the list is added as it stands
+// so that a stored value is never lost, and an empty one shows no bank.
+void pSeleccionarCodigo(QComboBox *combo, const QString &codigo)
+{
+    int i = combo->findData(codigo);
+    if (i < 0 && !codigo.isEmpty()) {
+        combo->addItem(codigo, codigo);
+        i = combo->count() - 1;
+    }
+    combo->setCurrentIndex(i);
+}
+
+} // namespace
+
 FormaDePagoZRV::FormaDePagoZRV(QWidget *parent) : QWidget(parent)
 {
     auto *marco = new QGroupBox(QStringLiteral("Forma de Pago"), this);
@@ -69,12 +85,7 @@ void FormaDePagoZRV::setBanco(const QString &v)
     if (banco() == v)
         return;
     m_refrescando = true;
-    int i = m_banco->findData(v);
-    if (i < 0 && !v.isEmpty()) {
-        m_banco->addItem(v, v);
-        i = m_banco->count() - 1;
-    }
-    m_banco->setCurrentIndex(i);
+    pSeleccionarCodigo(m_banco, v);
     m_refrescando = false;
     emit cambiado(QStringLiteral("banco"));
 }
@@ -116,12 +127,7 @@ void FormaDePagoZRV::setBancos(const QList<QPair<QString, QString>> &bancos)
     m_banco->clear();
     for (const auto &b : bancos)
         m_banco->addItem(b.first + QStringLiteral(" - ") + b.second, b.first);
-    int i = m_banco->findData(actual);
-    if (i < 0 && !actual.isEmpty()) {
-        m_banco->addItem(actual, actual);
-        i = m_banco->count() - 1;
-    }
-    m_banco->setCurrentIndex(i);
+    pSeleccionarCodigo(m_banco, actual);
     m_refrescando = false;
 }
 
