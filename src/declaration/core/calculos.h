@@ -17,25 +17,27 @@
 //   "iAccion" ("0" new declaration) for the RUC of box 120's annex rows.
 // Both sets of field names can be replaced through the context's hooks.
 #include "declaration/core/anexosumas.h"
+#include "declaration/core/codigosdeclaracion.h"
 #include "declaration/core/modelocasillas.h"
 #include <QString>
 #include <functional>
 #include <memory>
 
+// The store's own names; iAccion is a field only the calculations read.
 namespace campos {
-inline const QString OptTipoCont = QStringLiteral("OptTipoCont");
-inline const QString OptConvEstab = QStringLiteral("OptConvEstab");
-inline const QString OptAgraria = QStringLiteral("OptAgraria");
-inline const QString OptIEAN = QStringLiteral("OptIEAN");
-inline const QString OptAnexo = QStringLiteral("OptAnexo");
-inline const QString OptDomiciliado = QStringLiteral("OptDomiciliado");
-inline const QString sExonerado = QStringLiteral("sExonerado");
-inline const QString sConvenio = QStringLiteral("sConvenio");
-inline const QString sAgraria = QStringLiteral("sAgraria");
-inline const QString sIEAN = QStringLiteral("sIEAN");
-inline const QString sRuc = QStringLiteral("sRuc");
-inline const QString TxtNumRuc = QStringLiteral("TxtNumRuc");
-inline const QString CmbRuc = QStringLiteral("CmbRuc");
+inline const QString &OptTipoCont = Campos::OptTipoCont;
+inline const QString &OptConvEstab = Campos::OptConvEstab;
+inline const QString &OptAgraria = Campos::OptAgraria;
+inline const QString &OptIEAN = Campos::OptIEAN;
+inline const QString &OptAnexo = Campos::OptAnexo;
+inline const QString &OptDomiciliado = Campos::OptDomiciliado;
+inline const QString &sExonerado = Campos::sExonerado;
+inline const QString &sConvenio = Campos::sConvenio;
+inline const QString &sAgraria = Campos::sAgraria;
+inline const QString &sIEAN = Campos::sIEAN;
+inline const QString &sRuc = Campos::sRuc;
+inline const QString &TxtNumRuc = Campos::TxtNumRuc;
+inline const QString &CmbRuc = Campos::CmbRuc;
 inline const QString iAccion = QStringLiteral("iAccion");
 } // namespace campos
 
