@@ -1,7 +1,7 @@
 // Loading a stored declaration: the text each box gets, the special codes,
 // a new declaration that never loads another taxpayer's rows, and the round
 // trip load-then-save that must give back exactly the stored rows.
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "declaration/core/carga.h"
 #include "platform/msgbox.h"
 #include "ventanaprueba.h"
@@ -9,22 +9,8 @@
 #include <QtTest>
 
 namespace {
+using comunpersist::leerFixture;
 const QString kRuc = QStringLiteral("20100070970");
-
-// "casilla i_valor" lines, '#' comments.
-QList<QPair<QString, QString>> leerFixture(const QString &nombre)
-{
-    QList<QPair<QString, QString>> l;
-    QFile f(QStringLiteral(QX_FIXTURES "/persist/") + nombre);
-    if (!f.open(QIODevice::ReadOnly))
-        return l;
-    for (const QString &linea : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-        if (linea.trimmed().isEmpty() || linea.startsWith(QLatin1Char('#')))
-            continue;
-        l.append({linea.section(QLatin1Char(' '), 0, 0), linea.section(QLatin1Char(' '), 1)});
-    }
-    return l;
-}
 
 // What the modify set-up of the window does after the load: the stored
 // answers select their options, and boxes 113 and 140 get their stored texts.
@@ -62,19 +48,12 @@ class TstCarga : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<testdb::Entorno>();
-        QVERIFY(env->valido());
-        db = env->abrir();
-        gdbBase = db;
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
+        QVERIFY(comunpersist::iniciar(env, db));
         gsTasa.clear();
     }
     void cleanup()
     {
-        gdbBase.reset();
-        db.reset();
-        env.reset();
+        comunpersist::terminar(env, db);
     }
 
     // A box gets back the form its own calculation or its leaving writes.

@@ -1,7 +1,7 @@
 // The declaration window bound to the persistence: a stored declaration
 // opened for modification (its calculations running as the boxes arrive)
 // and saved again without changes writes exactly the rows it had.
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "declaration/core/grabacion.h"
 #include "declaration/core/modelocasillas.h"
 #include "declaration/ui/frm381.h"
@@ -14,21 +14,8 @@
 #include <QtTest>
 
 namespace {
+using comunpersist::leerFixture;
 const QString kRuc = QStringLiteral("20100070970");
-
-QList<QPair<QString, QString>> leerFixture(const QString &nombre)
-{
-    QList<QPair<QString, QString>> l;
-    QFile f(QStringLiteral(QX_FIXTURES "/persist/") + nombre);
-    if (!f.open(QIODevice::ReadOnly))
-        return l;
-    for (const QString &linea : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
-        if (linea.trimmed().isEmpty() || linea.startsWith(QLatin1Char('#')))
-            continue;
-        l.append({linea.section(QLatin1Char(' '), 0, 0), linea.section(QLatin1Char(' '), 1)});
-    }
-    return l;
-}
 } // namespace
 
 class TstFrm381Grabacion : public QObject {
@@ -55,20 +42,13 @@ private slots:
     }
     void init()
     {
-        env = std::make_unique<testdb::Entorno>();
-        QVERIFY(env->valido());
-        db = env->abrir();
-        gdbBase = db;
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
+        QVERIFY(comunpersist::iniciar(env, db));
         gsUsuario = env->usuario;
         db->exec(QStringLiteral("INSERT INTO ERROR (CodError, DescError) VALUES ('0151', 'Grabada')"));
     }
     void cleanup()
     {
-        gdbBase.reset();
-        db.reset();
-        env.reset();
+        comunpersist::terminar(env, db);
     }
 
     void idaYVuelta_data()

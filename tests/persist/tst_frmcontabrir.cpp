@@ -1,6 +1,6 @@
 // The open/delete chooser: the list of the user's declarations, the delete
 // with its question, and the modify that opens the declaration window.
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "declaration/core/carga.h"
 #include "declaration/ui/frmcontabrir.h"
 #include "platform/msgbox.h"
@@ -52,12 +52,7 @@ class TstFrmContAbrir : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<testdb::Entorno>();
-        QVERIFY(env->valido());
-        db = env->abrir();
-        gdbBase = db;
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
+        QVERIFY(comunpersist::iniciar(env, db));
         gsUsuario = QStringLiteral("USUARIO1");
         auto cont = [&](int tipo, const QString &ruc, const QString &usuario, const QString &nombre) {
             db->exec(QStringLiteral("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre) VALUES (?, ?, ?, ?)"),
@@ -80,9 +75,7 @@ private slots:
     void cleanup()
     {
         registro::limpiar();
-        gdbBase.reset();
-        db.reset();
-        env.reset();
+        comunpersist::terminar(env, db);
     }
 
     // Only the user's RUC declarations of the period and form, by RUC.

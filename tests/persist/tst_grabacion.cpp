@@ -2,7 +2,7 @@
 // and cheque, the ACTA rows of the annex type, and a save interrupted half-way.
 #include "declaration/core/grabacion.h"
 #include "platform/msgbox.h"
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "ventanaprueba.h"
 #include <QDate>
 #include <QSqlRecord>
@@ -37,21 +37,14 @@ class TstGrabacion : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<testdb::Entorno>();
-        QVERIFY(env->valido());
-        db = env->abrir();
-        gdbBase = db;
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
+        QVERIFY(comunpersist::iniciar(env, db));
         gsTasa.clear();
         db->exec(QStringLiteral("INSERT INTO ERROR (CodError, DescError) VALUES ('0151', 'Grabada sin inconsistencias')"));
         db->exec(QStringLiteral("INSERT INTO ERROR (CodError, DescError) VALUES ('0152', 'Grabada con inconsistencias')"));
     }
     void cleanup()
     {
-        gdbBase.reset();
-        db.reset();
-        env.reset();
+        comunpersist::terminar(env, db);
     }
 
     // One box or field, one DET row: value and control code worked out by hand.

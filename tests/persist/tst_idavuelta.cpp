@@ -4,7 +4,7 @@
 // again for modification and saved again without changes. CAB, DET and ACTA
 // must keep every column, control codes included, and the reopened window
 // must show what the user left on screen. One declaration per annex situation.
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "common/codigocontrol.h"
 #include "declaration/core/listacasillas.h"
 #include "declaration/core/modelocasillas.h"
@@ -307,28 +307,9 @@ private slots:
 
     void init()
     {
-        m_env = std::make_unique<testdb::Entorno>();
-        QVERIFY(m_env->valido());
-        gdbBase = m_env->abrir();
-        goUtilitario = &m_util;
-        gsSysPath = m_env->sysPath;
-        gsUsuario = QStringLiteral("USUARIO1");
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
-        gsTasa.clear();
+        QVERIFY(comunpersist::iniciarVentana(m_env, m_util, kRuc, kNombre));
         Database &db = *gdbBase;
-        db.exec("INSERT INTO CLAVES (Usuario, Tipo) VALUES ('USUARIO1', '1')");
-        db.exec("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre, Tipo_Ingreso) VALUES (6, ?, 'USUARIO1', ?, 1)",
-                {kRuc, kNombre});
-        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0151', 'Grabada')");
-        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0152', 'Grabada con inconsistencias')");
-        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('004', '02', 'BANCO DOS')");
         db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('030', '08', 'LIMA')");
-        QString funcion = QString(130, ' ');
-        funcion.replace(45, 2, "11");
-        funcion[127] = '0';
-        funcion[129] = '1';
-        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('044', '6', ?)", {funcion});
         // Update factors of the payments on account: 1.05 for the first half
         // of 1998, 1.02 for the second, 1 for 1999.
         for (int mes = 1; mes <= 15; ++mes)
@@ -339,9 +320,7 @@ private slots:
     void cleanup()
     {
         gfrmDeclaracion = nullptr;
-        gdbBase.reset();
-        goUtilitario = nullptr;
-        m_env.reset();
+        comunpersist::terminarVentana(m_env);
     }
 
     void idaYVuelta_data()

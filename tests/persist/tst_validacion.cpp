@@ -1,7 +1,7 @@
 // "&Validar Decla." and "&Salir": the payment warnings, the cheque checks,
 // the final messages and state, and the cancel with its question and the
 // removal of a bare header.
-#include "../support/testdb.h"
+#include "comunpersist.h"
 #include "declaration/core/validacion.h"
 #include "platform/msgbox.h"
 #include "ventanaprueba.h"
@@ -47,21 +47,14 @@ class TstValidacion : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<testdb::Entorno>();
-        QVERIFY(env->valido());
-        db = env->abrir();
-        gdbBase = db;
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
+        QVERIFY(comunpersist::iniciar(env, db));
         giEstadoGrabacion = 0;
         giHayInconsistencias = 0;
         gsAceptaInconsistencias.clear();
     }
     void cleanup()
     {
-        gdbBase.reset();
-        db.reset();
-        env.reset();
+        comunpersist::terminar(env, db);
     }
 
     void avisosPago_data()

@@ -13,7 +13,7 @@
 #include "platform/msgbox.h"
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
-#include "testdb.h"
+#include "comunpersist.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -164,35 +164,12 @@ private slots:
 
     void init()
     {
-        m_env = std::make_unique<testdb::Entorno>();
-        QVERIFY(m_env->valido());
-        gdbBase = m_env->abrir();
-        goUtilitario = &m_util;
-        gsSysPath = m_env->sysPath;
-        gsUsuario = QStringLiteral("USUARIO1");
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
-        gsTasa.clear();
-        Database &db = *gdbBase;
-        db.exec("INSERT INTO CLAVES (Usuario, Tipo) VALUES (?, ?)", {"USUARIO1", "1"});
-        db.exec("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre, Tipo_Ingreso) VALUES (6, ?, ?, ?, 1)",
-                {kRuc, "USUARIO1", "EMPRESA UNO SAC"});
-        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0151', 'Grabada')");
-        db.exec("INSERT INTO ERROR (CodError, DescError) VALUES ('0152', 'Grabada con inconsistencias')");
-        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('004', '02', 'BANCO DOS')");
-        // The RUC as PARAM '044' describes it: eleven characters.
-        QString funcion = QString(130, ' ');
-        funcion.replace(45, 2, "11");
-        funcion[127] = '0';
-        funcion[129] = '1';
-        db.exec("INSERT INTO PARAM (NUMERO, ARGUMENTO, FUNCION) VALUES ('044', '6', ?)", {funcion});
+        QVERIFY(comunpersist::iniciarVentana(m_env, m_util, kRuc, QStringLiteral("EMPRESA UNO SAC")));
     }
 
     void cleanup()
     {
-        gdbBase.reset();
-        goUtilitario = nullptr;
-        m_env.reset();
+        comunpersist::terminarVentana(m_env);
     }
 
     void botones()
