@@ -7,6 +7,8 @@
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
@@ -95,6 +97,24 @@ private slots:
             QCOMPARE(gsAceptaInconsistencias, QString());
         }
         QCOMPARE(giConsistAbierto, 0);
+    }
+
+    // It opens centred over the main window at its own size: a main window of
+    // 648 x 488 pixels (9720 x 7320 twips, no frame yet) and a list of
+    // 640 x 360 pixels (9600 x 5400 twips) give left (9720 - 9600) / 2 = 60
+    // and top (7320 - 5400) / 2 = 960 twips.
+    void centradaSobrePrincipal()
+    {
+        if (fTwipsPorPixel() != 15)
+            QSKIP("needs 15 twips per pixel");
+        escribir({});
+        MDIFrm principal;
+        principal.resize(648, 488);
+        FrmConsist w(&principal);
+        QCOMPARE(w.size(), QSize(640, 360));
+        QCOMPARE(w.pos(), QPoint(4, 64));
+        w.show();
+        QCOMPARE(w.pos(), QPoint(4, 64));
     }
 
     // Accepting sets "A", also for an empty list.

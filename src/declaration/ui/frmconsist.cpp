@@ -5,6 +5,8 @@
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
 #include <QApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -44,6 +46,9 @@ FrmConsist::FrmConsist(QWidget *parent) : QDialog(parent)
     l->addWidget(TxtPreliminar);
     l->addLayout(botones);
     resize(640, 360);
+    // Over the main window, as the other windows open; once sized, or the
+    // centre is that of the old size.
+    pCentrarForm(MDIFrm::instancia(), this);
 
     connect(CmdImprimir, &QPushButton::clicked, this, &FrmConsist::CmdImprimir_Click);
     connect(CmdGrabar, &QPushButton::clicked, this, &FrmConsist::CmdGrabar_Click);
