@@ -71,10 +71,14 @@ private slots:
     void pagina3DosMarcos();
     void abridor();
     void barraDeEstado();
+    void barraDeEstadoTrasGrabar();
     void clicSobreFondo();
     void focoAlActivar_data();
     void focoAlActivar();
     void opciones();
+    void flechasEnOpciones_data();
+    void flechasEnOpciones();
+    void comboRucNoSeMueve();
     void tamanoFijo_data();
     void tamanoFijo();
 
@@ -528,6 +532,67 @@ void TstFrm381::opciones()
     QVERIFY(!w.Opt("OptIEAN", 1)->isChecked());
 }
 
+// Columns: option focused, arrow key, option selected after it.
+void TstFrm381::flechasEnOpciones_data()
+{
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("elegida");
+    QTest::newRow("si derecha") << 1 << int(Qt::Key_Right) << 0;
+    QTest::newRow("si abajo") << 1 << int(Qt::Key_Down) << 0;
+    QTest::newRow("no izquierda") << 0 << int(Qt::Key_Left) << 1;
+    QTest::newRow("no arriba") << 0 << int(Qt::Key_Up) << 1;
+    // The pair has two options: past the last one comes the first again.
+    QTest::newRow("no derecha") << 0 << int(Qt::Key_Right) << 1;
+}
+
+// An arrow moves to the other option of the pair, selects it and runs its
+// click handler once; ENTER selects nothing.
+void TstFrm381::flechasEnOpciones()
+{
+    QFETCH(int, desde);
+    QFETCH(int, tecla);
+    QFETCH(int, elegida);
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 0);
+    QList<int> clics;
+    w.OptClick = [&](const QString &par, int index) {
+        if (par == QLatin1String("OptIEAN"))
+            clics << index;
+        w.modelo()->setCampo(par, QString::number(index));
+    };
+    QRadioButton *origen = w.Opt("OptIEAN", desde);
+    origen->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(origen, Qt::Key_Return);
+    QCOMPARE(clics, QList<int>());
+    QCOMPARE(w.modelo()->campo("OptIEAN"), QString());
+
+    QTest::keyClick(origen, Qt::Key(tecla));
+    QCOMPARE(clics, QList<int>{elegida});
+    QCOMPARE(w.modelo()->campo("OptIEAN"), QString::number(elegida));
+    QVERIFY(w.Opt("OptIEAN", elegida)->isChecked());
+    QVERIFY(!w.Opt("OptIEAN", 1 - elegida)->isChecked());
+    QCOMPARE(QApplication::focusWidget(), w.Opt("OptIEAN", elegida));
+}
+
+// Choosing a taxpayer leaves the combo and the name box where they were.
+void TstFrm381::comboRucNoSeMueve()
+{
+    msg::ScriptedAnswerer respuestas;
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 0);
+    const QRect combo = w.CmbRuc->geometry();
+    const QRect razon = w.TxtRazon->geometry();
+    w.CmbRuc->setCurrentIndex(1);
+    w.CmbRuc_Click();
+    QApplication::processEvents();
+    QCOMPARE(w.CmbRuc->geometry(), combo);
+    QCOMPARE(w.TxtRazon->geometry(), razon);
+    QCOMPARE(combo.width(), w.fAnchoCmbRuc());
+}
+
 void TstFrm381::abridor()
 {
     struct Visto { bool instancia = false; int accion = -1; QString ruc, razon; bool visible = false; };
@@ -592,6 +657,31 @@ void TstFrm381::barraDeEstado()
     m.Form_Load();
     QCOMPARE(barra->numdoc(), RucB);
     QCOMPARE(barra->razonsocial(), QString("COMERCIAL DOS SA"));
+}
+
+// A new declaration's taxpayer, once accepted, is shown with its name by
+// every later refresh: the activation after a save (nothing modified).
+void TstFrm381::barraDeEstadoTrasGrabar()
+{
+    MDIFrm principal;
+    BarradeEstadoZRV *barra = principal.BarradeEstadoZRV1;
+    msg::ScriptedAnswerer respuestas;
+    Frm381 w;
+    w.Form_Load();
+    w.CmbRuc->setCurrentIndex(1);
+    w.CmbRuc_Click();
+    QCOMPARE(w.sRazon, QString("EMPRESA UNO SAC"));
+    pBarraEstado(QString(), QString(), gsPeriodo, gsFormulario);
+    w.modelo()->bModificado = false;
+    w.Form_Activate();
+    QCOMPARE(barra->numdoc(), RucA);
+    QCOMPARE(barra->razonsocial(), QString("EMPRESA UNO SAC"));
+
+    // A refused taxpayer leaves neither.
+    w.CmbRuc->setCurrentIndex(2);   // COMERCIAL DOS SA has a CAB row
+    w.CmbRuc_Click();
+    QCOMPARE(w.sRuc, QString());
+    QCOMPARE(w.sRazon, QString());
 }
 
 void TstFrm381::clicSobreFondo()

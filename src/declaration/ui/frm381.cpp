@@ -404,6 +404,12 @@ void Frm381::TxtRazon_Change()
         pVaciarCasillas();
 }
 
+int Frm381::fAnchoCmbRuc() const
+{
+    return qMax(fTwipsAPixeles(1370, fTwipsPorPixel()),
+                CmbRuc->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 40);
+}
+
 void Frm381::CmbRuc_Click()
 {
     const QString item = CmbRuc->currentText();
@@ -411,8 +417,7 @@ void Frm381::CmbRuc_Click()
     m_modelo->setCampo(Campos::TxtRazon, Identificacion::fNombreDeItem(item));
 
     // Closed, the combo shows just the RUC; open, the names too.
-    CmbRuc->setFixedWidth(qMax(fTwipsAPixeles(1370, fTwipsPorPixel()),
-                               CmbRuc->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 40));
+    CmbRuc->setFixedWidth(fAnchoCmbRuc());
     try {
         pAnchoCombo(this, CmbRuc, 45);
     } catch (const ErrorEjecucion &) {
@@ -430,11 +435,15 @@ void Frm381::CmbRuc_Click()
         pErrorInesperado(e);
         sPuedeRegistrar = QStringLiteral("N");
         setRuc(QString());
+        sRazon.clear();
         return;
     }
     if (!existe) {
         sPuedeRegistrar = QStringLiteral("S");
         setRuc(ruc);
+        // The name goes with the RUC: every later refresh of the status bar
+        // (activation, the end of a save) shows the two together.
+        sRazon = vb::Trim(Identificacion::fNombreDeItem(item));
         TxtTelefono->setFocus(Qt::OtherFocusReason);
         pBarraEstado(ruc, vb::Trim(Identificacion::fNombreDeItem(item)), gsPeriodo, gsFormulario);
         m_modelo->bModificado = true;
@@ -446,6 +455,7 @@ void Frm381::CmbRuc_Click()
     msg::MsgBox(Identificacion::MsgDeclaracionExiste, 16, windowTitle());
     CmbRuc->setFocus(Qt::OtherFocusReason);
     setRuc(QString());
+    sRazon.clear();
 }
 
 void Frm381::CmbZona_Click()
@@ -634,6 +644,19 @@ bool Frm381::event(QEvent *e)
 
 bool Frm381::eventFilter(QObject *o, QEvent *e)
 {
+    if (e->type() == QEvent::KeyPress && o->property("qxPar").isValid()) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right) {
+            // Either arrow reaches the other option of the pair; it gets
+            // the focus and is clicked.
+            QRadioButton *otra = Opt(o->property("qxPar").toString(), 1 - o->property("qxIndex").toInt());
+            if (otra && otra->isEnabled() && otra->isVisible()) {
+                otra->setFocus(Qt::TabFocusReason);
+                otra->click();
+            }
+            return true;
+        }
+    }
     if (o == TxtNumOrden && e->type() == QEvent::MouseMove)
         TxtNumOrden_MouseMove();
     if (o == CmbZona && e->type() == QEvent::KeyPress) {

@@ -32,7 +32,7 @@ public:
     // Set by the opener before the window is shown.
     int iAccion = 0;      // 0 new declaration, 1 modify a stored one
     QString sRuc;         // the taxpayer's RUC (modify; new: once accepted)
-    QString sRazon;       // the taxpayer's name (modify)
+    QString sRazon;       // the taxpayer's name (modify; new: with sRuc)
 
     // Form-level state.
     QString sPuedeRegistrar;   // "S" the chosen taxpayer has no declaration, "N" it has
@@ -83,6 +83,8 @@ public:
 
     // Sets sRuc and its store field together.
     void setRuc(const QString &ruc);
+    // Width of the closed taxpayer combo: a RUC.
+    int fAnchoCmbRuc() const;
     // Empties the 97 boxes, each as a change of the box.
     void pVaciarCasillas();
 

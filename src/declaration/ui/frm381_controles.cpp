@@ -237,10 +237,11 @@ QWidget *Frm381::crearPagina0()
     compacto(gd);
     CmbRuc = new QComboBox(datos);
     CmbRuc->setObjectName(QStringLiteral("CmbRuc"));
-    // Its items hold RUC and name: the closed combo is as wide as its cell,
-    // not as its longest item.
+    // Its items hold RUC and name: closed, it is as wide as a RUC from the
+    // start, so that choosing a taxpayer moves and resizes nothing.
     CmbRuc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbRuc->setMinimumContentsLength(11);
+    CmbRuc->setFixedWidth(fAnchoCmbRuc());
     TxtNumRuc = texto(QStringLiteral("TxtNumRuc"), 11, datos);
     TxtRazon = texto(QStringLiteral("TxtRazon"), 40, datos);
     TxtTelefono = texto(QStringLiteral("TxtTelefono"), 7, datos);
@@ -254,7 +255,7 @@ QWidget *Frm381::crearPagina0()
     gd->addWidget(lblRuc, 0, 0);
     // The combo of a new declaration stands over the RUC box of a stored one.
     gd->addWidget(TxtNumRuc, 0, 1, Qt::AlignLeft);
-    gd->addWidget(CmbRuc, 0, 1);
+    gd->addWidget(CmbRuc, 0, 1, Qt::AlignLeft);
     gd->addWidget(lblTel, 0, 2, Qt::AlignRight);
     gd->addWidget(TxtTelefono, 0, 3);
     gd->addWidget(lblRazon, 1, 0);
@@ -276,6 +277,10 @@ QWidget *Frm381::crearPagina0()
             b->setAutoExclusive(false);
             m_opciones.insert(QStringLiteral("%1(%2)").arg(par).arg(index), b);
             connect(b, &QRadioButton::clicked, this, [this, par, index] { pSeleccionar(par, index); });
+            // Arrows move within the pair and select, as a click does.
+            b->setProperty("qxPar", par);
+            b->setProperty("qxIndex", index);
+            b->installEventFilter(this);
             fila1->addWidget(b);
         }
         fila1->addStretch();
