@@ -738,6 +738,32 @@ private slots:
         w.modelo()->bModificado = false;
     }
 
+    // Entering a subtracted box holding "(0)": a typed one shows its digits;
+    // box 131 without IEAN is summed again from its annex by the change of
+    // its text, which writes the total back in parentheses.
+    void entrarRestadaEnCero_data()
+    {
+        QTest::addColumn<int>("casilla");
+        QTest::addColumn<QString>("alEntrar");
+        QTest::newRow("130") << 130 << "0";
+        QTest::newRow("132") << 132 << "0";
+        QTest::newRow("131 anexo") << 131 << "(0)";
+    }
+
+    void entrarRestadaEnCero()
+    {
+        QFETCH(int, casilla);
+        QFETCH(QString, alEntrar);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        w.modelo()->setTexto(casilla, "(0)");
+        w.TxtValor_GotFocus(casilla);
+        QCOMPARE(w.modelo()->texto(casilla), alEntrar);
+        QCOMPARE(w.modelo()->maxLength(casilla), casilla == 131 ? 17 : 12);
+        w.modelo()->bModificado = false;
+    }
+
     // After the exclusive-pair message nothing activates the window again:
     // ENTER still moves on from the box it was typed in.
     void enterTrasMensaje()
