@@ -1,5 +1,6 @@
 // The seven answers of page 0: which boxes each one empties, opens, closes
 // and locks, which calculations it reruns, and what it leaves for the window.
+#include "declaration/core/listacasillas.h"
 #include "declaration/core/respuestas.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
@@ -11,15 +12,6 @@ namespace {
 // handler uses, so that each change is visible.
 constexpr quint32 kSinTocar = 0x123456;
 
-const int kCasillas[] = {
-    300, 301, 302, 303, 500, 306, 307, 308, 312, 313, 315, 316, 318, 502, 321,
-    323, 325, 326, 327, 329, 330, 332, 334, 504, 337, 505, 340, 341, 342, 100,
-    101, 103, 105, 106, 107, 108, 110, 111, 113, 120, 506, 114, 115, 116, 507,
-    117, 119, 508, 122, 123, 124, 125, 510, 130, 131, 511, 512, 132, 513, 133,
-    134, 137, 138, 139, 140, 141, 514, 144, 145, 146, 180, 201, 203, 205, 204,
-    206, 208, 209, 211, 212, 219, 220, 225, 226, 320, 333, 215, 217, 218, 317,
-    509, 127, 128, 129, 338, 501, 503};
-
 struct Banco {
     ModeloCasillas modelo;
     EstadoVentana ventana;
@@ -28,7 +20,7 @@ struct Banco {
 
     Banco()
     {
-        for (int n : kCasillas) {
+        for (int n : ListaCasillas::aCasillas()) {
             modelo.agregar(n);
             modelo.setTexto(n, QStringLiteral("9"));
             modelo.setColor(n, kSinTocar);
