@@ -7,7 +7,7 @@
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/pnuevadeclaracion.h"
 #include "shell/ui/barradeestadozrv.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"

@@ -1,6 +1,6 @@
 // The openers: exact annex names, what each window receives, the report codes.
 #include "shell/ui/aperturas.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 
 #include <QtTest>
 

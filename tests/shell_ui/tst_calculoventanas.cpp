@@ -1,6 +1,6 @@
 // The arithmetic of the window utilities.
-#include "shell/ui/calculoventanas.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/calculoventanas.h"
+#include "shell/core/errorejecucion.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

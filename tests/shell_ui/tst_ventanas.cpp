@@ -1,7 +1,7 @@
 // The lookup windows, the about box and the utilities that act on widgets.
 #include "fixture.h"
 #include "shell/core/modglobal.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/frmacercade.h"
 #include "shell/ui/frmconsfac.h"
 #include "shell/ui/frmconstasas.h"

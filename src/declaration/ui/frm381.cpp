@@ -15,7 +15,7 @@
 #include "shell/core/modglobal.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/consultas.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"

@@ -1,7 +1,7 @@
 #include "declaration/ui/pnuevadeclaracion.h"
 #include "declaration/ui/frm381.h"
 #include "platform/vbruntime.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/registroventanas.h"
 

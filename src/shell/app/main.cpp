@@ -1,9 +1,12 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
+#include "annexes/ui/registroanexos.h"
 #include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/frmcontabrir.h"
 #include "declaration/ui/grabacionventana.h"
 #include "declaration/ui/pnuevadeclaracion.h"
+#include "printing/ui/registroimpresion.h"
+#include "sent/ui/registroenviadas.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
@@ -27,6 +30,9 @@ void pRegistrarVentanas()
     pRegistrarFrmContAbrir();
     pRegistrarGrabacion();
     pRegistrarReglas();
+    pRegistrarAnexos();
+    pRegistrarImpresion();
+    pRegistrarEnviadas();
 }
 
 }

@@ -1,5 +1,5 @@
 #include "shell/ui/aperturas.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "platform/vbruntime.h"
 
 #include <QMap>

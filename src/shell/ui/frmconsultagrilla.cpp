@@ -1,5 +1,5 @@
 #include "shell/ui/frmconsultagrilla.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include "platform/database.h"

@@ -1,7 +1,7 @@
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/barradeestadozrv.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/frmacercade.h"
 #include "shell/ui/frmconsfac.h"
 #include "shell/ui/frmconstasas.h"

@@ -1,6 +1,6 @@
 #include "shell/ui/modventanas.h"
 #include "shell/ui/barradeestadozrv.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
 
 #include <QAbstractItemView>

@@ -3,7 +3,7 @@
 // window's status bar, frames of a tab page, combo drop-down width, ENTER as
 // TAB, the mouse pointer. Sizes and positions are in twips, as the callers
 // have them; the arithmetic lives in calculoventanas.h.
-#include "shell/ui/calculoventanas.h"
+#include "shell/core/calculoventanas.h"
 #include <QString>
 
 class QComboBox;

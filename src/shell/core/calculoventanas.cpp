@@ -1,5 +1,5 @@
-#include "shell/ui/calculoventanas.h"
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/calculoventanas.h"
+#include "shell/core/errorejecucion.h"
 #include "platform/utilitario.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "shell/ui/errorejecucion.h"
+#include "shell/core/errorejecucion.h"
 #include "platform/vbruntime.h"
 
 namespace errores {

@@ -1,0 +1,6 @@
+#include "annexes/ui/registroanexos.h"
+#include "shell/ui/registroventanas.h"
+
+void pRegistrarAnexos()
+{
+}

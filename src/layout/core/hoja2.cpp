@@ -1,0 +1,5 @@
+#include "layout/core/paginas.h"
+
+void pHoja2(const DatosImpresion &, SalidaImpresion &)
+{
+}

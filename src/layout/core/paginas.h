@@ -1,0 +1,23 @@
+#pragma once
+// The pages of the printed return, as commands handed to the print engine.
+// The print run (pCargar) calls them in order: pHoja1 (which opens the script
+// with "Cabecera"), "pNuevaHoja", pHoja2 and, with annexes, "pNuevaHoja" and
+// ReporteAnexos. Errors (database, conversion) are raised to the run.
+#include "layout/core/datosimpresion.h"
+#include "printing/core/salidaimpresion.h"
+
+class Database;
+
+// Page 1 (page index 0): header, identification, financial statements and
+// the income-tax determination.
+void pHoja1(const DatosImpresion &d, SalidaImpresion &salida);
+
+// Page 2 (page index 1): tax debt and payment, agrarian sections, attributed
+// income, answers, order and control numbers, accountant and representative.
+void pHoja2(const DatosImpresion &d, SalidaImpresion &salida);
+
+// The annex page (page index 2) of the annex set xAnexos ("117y128", "131",
+// "120y128"; any other code draws nothing), from ACTA, or HACTA of d.sCORREL
+// for a sent declaration.
+void ReporteAnexos(const QString &xAnexos, bool Tiene_Factor, const DatosImpresion &d,
+                   Database &db, SalidaImpresion &salida);

@@ -1,0 +1,5 @@
+#include "layout/core/paginas.h"
+
+void ReporteAnexos(const QString &, bool, const DatosImpresion &, Database &, SalidaImpresion &)
+{
+}

@@ -1,0 +1,6 @@
+#include "printing/ui/registroimpresion.h"
+#include "shell/ui/registroventanas.h"
+
+void pRegistrarImpresion()
+{
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Plugs the print chooser and preview into the shell (registroventanas.h).
+void pRegistrarImpresion();

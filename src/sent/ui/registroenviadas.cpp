@@ -1,0 +1,6 @@
+#include "sent/ui/registroenviadas.h"
+#include "shell/ui/registroventanas.h"
+
+void pRegistrarEnviadas()
+{
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Plugs the sent-declaration chooser and viewer into the shell (registroventanas.h).
+void pRegistrarEnviadas();
