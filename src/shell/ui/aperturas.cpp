@@ -10,6 +10,7 @@ namespace registro {
 namespace {
 struct Registro {
     QMap<QString, FabricaAnexo> anexos;
+    QMap<QString, FabricaAnexoEnviado> anexosEnviados;
     FabricaTipoImpresion tipoImpresion;
     FabricaVistaPrevia vistaPrevia;
     std::function<void(int, const QVariantList &)> nuevaDeclaracion;
@@ -39,6 +40,11 @@ bool registrarFabricaAnexo(const QString &sNombreForm, FabricaAnexo f)
 }
 
 FabricaAnexo fabricaAnexo(const QString &sNombreForm) { return reg().anexos.value(sNombreForm); }
+void registrarAnexoEnviado(const QString &sNombreForm, FabricaAnexoEnviado f)
+{
+    reg().anexosEnviados.insert(sNombreForm, std::move(f));
+}
+FabricaAnexoEnviado anexoEnviado(const QString &sNombreForm) { return reg().anexosEnviados.value(sNombreForm); }
 FabricaTipoImpresion &tipoImpresion() { return reg().tipoImpresion; }
 FabricaVistaPrevia &vistaPrevia() { return reg().vistaPrevia; }
 std::function<void(int, const QVariantList &)> &nuevaDeclaracion() { return reg().nuevaDeclaracion; }

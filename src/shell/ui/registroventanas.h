@@ -18,6 +18,8 @@
 #include <QVariant>
 #include <functional>
 
+class ModeloCasillas;
+
 // The preview window while the opener holds it.
 extern QDialog *gfrmPrevia;
 
@@ -50,6 +52,9 @@ namespace registro {
 using FabricaAnexo = std::function<double(const EntradaAnexo &)>;
 using FabricaTipoImpresion = std::function<void(bool bEstadoContri)>;
 using FabricaVistaPrevia = std::function<void(const DatosVistaPrevia &)>;
+// Shows a read-only annex viewer modally over the box store of the
+// sent-declaration window that opens it (its RUC, boxes 332/333, answers).
+using FabricaAnexoEnviado = std::function<void(ModeloCasillas &origen)>;
 
 // The four names pAbrirAnexo knows, exactly as written (case counts).
 const QStringList &nombresAnexo();
@@ -57,6 +62,10 @@ const QStringList &nombresAnexo();
 // False (and nothing registered) for a name outside nombresAnexo().
 bool registrarFabricaAnexo(const QString &sNombreForm, FabricaAnexo f);
 FabricaAnexo fabricaAnexo(const QString &sNombreForm);
+// The read-only viewers: "FrmAnexo117E", "FrmAnexo120E", "FrmAnexo131E",
+// "FrmAnexo131AE". An unknown name gives an empty function.
+void registrarAnexoEnviado(const QString &sNombreForm, FabricaAnexoEnviado f);
+FabricaAnexoEnviado anexoEnviado(const QString &sNombreForm);
 FabricaTipoImpresion &tipoImpresion();
 FabricaVistaPrevia &vistaPrevia();
 

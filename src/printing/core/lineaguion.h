@@ -1,0 +1,19 @@
+#pragma once
+// The print-script file's line format: what one command writes into the
+// script (the engine in print mode; the layout tests compare these lines).
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+// The lines of one command, without line ends: three for "Cabecera", one for
+// "pPos", "pPosVerti", "pCuadro" and "pNuevaHoja", none for "Fin" or a name
+// that is none of the six (names compared exactly). Elements are written as
+// the caller gave them (vb::CStr), the bold one as TRUE/False (pPos) or
+// true/false (pPosVerti). A command with fewer elements than its kind needs
+// raises ErrorEjecucion 9.
+QStringList fLineasGuion(const QVariantList &sComando);
+
+// The bold element as a Boolean: any non-zero number is true; the texts
+// "True"/"False" or a number as text are read as the runtime does; any other
+// text raises ErrorEjecucion 13.
+bool fNegritaGuion(const QVariant &v);
