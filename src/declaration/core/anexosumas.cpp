@@ -55,6 +55,11 @@ QString perPag(int mes, const QString &periodo)
     return (mes <= 12 ? periodo : QStringLiteral("1999")) + vb::Format(double(mm), QStringLiteral("00"));
 }
 
+QString columna(ColumnaAnexo c)
+{
+    return QString::fromLatin1(kNombres[int(c)]);
+}
+
 QString periodoFac(int mes)
 {
     const int mm = mes <= 12 ? mes : mes - 12;

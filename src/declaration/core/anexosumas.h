@@ -70,6 +70,8 @@ namespace anexos {
 QString perPag(int mes, const QString &periodo);
 // FAC PERIODO of a month index ("98MM" or "99MM").
 QString periodoFac(int mes);
+// Name of the amount column in ACTA and HACTA ("saluti", ..., "pago_iean").
+QString columna(ColumnaAnexo c);
 
 struct EntradaSuma {
     const DefinicionAnexo *def;

@@ -151,12 +151,18 @@ EscrituraDeclaracion::EscrituraDeclaracion(Database &db, const QString &ruc) : m
 Registro EscrituraDeclaracion::fCompleto(const QString &tabla, const QSqlRecord *guardado,
                                          const Registro &asignados) const
 {
+    return fRegistroCompleto(m_db, tabla, guardado, asignados);
+}
+
+Registro fRegistroCompleto(const Database &db, const QString &tabla, const QSqlRecord *guardado,
+                           const Registro &asignados)
+{
     // The tables do not change while the program runs.
     static QHash<QString, QStringList> columnas;
-    const QString clave = m_db.path() + QChar(0x1f) + tabla;
+    const QString clave = db.path() + QChar(0x1f) + tabla;
     auto it = columnas.constFind(clave);
     if (it == columnas.constEnd()) {
-        const QSqlRecord estructura = m_db.handle().record(tabla);
+        const QSqlRecord estructura = db.handle().record(tabla);
         QStringList nombres;
         for (int i = 0; i < estructura.count(); ++i)
             nombres << estructura.fieldName(i);

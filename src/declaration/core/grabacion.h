@@ -96,6 +96,12 @@ QList<ValorDet> fValoresDet(VentanaDeclaracion &v);
 QList<double> fFactoresMensuales(const Database &db, const QString &casilla332,
                                  const QString &casilla333);
 
+// The whole record of a row of tabla as it stands when it is written, which
+// the control code reads by position: the table's columns in their order,
+// the values assigned, the stored row's (when there is one) elsewhere.
+Registro fRegistroCompleto(const Database &db, const QString &tabla, const QSqlRecord *guardado,
+                           const Registro &asignados);
+
 // The writes of one save or validation, inside the caller's transaction.
 class EscrituraDeclaracion {
 public:

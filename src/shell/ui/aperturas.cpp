@@ -3,6 +3,7 @@
 #include "platform/vbruntime.h"
 
 #include <QMap>
+#include <cmath>
 
 QDialog *gfrmPrevia = nullptr;
 
@@ -67,7 +68,11 @@ QVariant pAbrirAnexo(const QString &sRuc, int iAccion, const QString &sNombreFor
     e.iAccion = iAccion;
     e.sCasilla332 = sCasilla332;
     e.sCasilla333 = sCasilla333;
-    return QVariant(abrir(e));
+    const double total = abrir(e);
+    // A calculator that could not read its rows hands back no total: the box keeps its value.
+    if (std::isnan(total))
+        return QVariant();
+    return QVariant(total);
 }
 
 void pAbrirTipoImpresion(bool bEstadoContri)

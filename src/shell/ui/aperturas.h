@@ -8,7 +8,8 @@
 
 // The annex total as a Double, or an empty QVariant when sNombreForm is none of
 // "frmAnexo117", "FrmAnexo120", "frmanexo131", "frmanexo131A" (exact, case
-// included) or its window is not available.
+// included), its window is not available, or the window hands back no total
+// (not a number: it could not read its rows).
 QVariant pAbrirAnexo(const QString &sRuc, int iAccion, const QString &sNombreForm,
                      const QString &sCasilla332, const QString &sCasilla333);
 

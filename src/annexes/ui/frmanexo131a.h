@@ -1,0 +1,22 @@
+#pragma once
+// Box 128 when the declaration is subject to the IEAN and presented the
+// annex: the payments on account of January 1998 to March 1999 less the IEAN
+// paid with them (annex type "1"), in a frame that slides under the month
+// captions; and its read-only twin.
+#include "annexes/ui/frmanexo.h"
+
+DisenoAnexo fDisenoAnexo131A(bool enviada);
+
+class FrmAnexo131A : public FrmAnexo {
+    Q_OBJECT
+public:
+    explicit FrmAnexo131A(QWidget *parent = nullptr)
+        : FrmAnexo(DefinicionAsistente::anexo131A(), fDisenoAnexo131A(false), nullptr, parent) {}
+};
+
+class FrmAnexo131AE : public FrmAnexo {
+    Q_OBJECT
+public:
+    explicit FrmAnexo131AE(ModeloCasillas &origen, QWidget *parent = nullptr)
+        : FrmAnexo(DefinicionAsistente::anexo131A(), fDisenoAnexo131A(true), &origen, parent) {}
+};
