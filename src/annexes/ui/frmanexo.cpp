@@ -105,6 +105,8 @@ void FrmAnexo::pCrearControles()
         }
         case ElementoAnexo::Barra:
             HScroll1 = new QScrollBar(Qt::Horizontal, padre);
+            // It has its place in the focus order, between the buttons.
+            HScroll1->setFocusPolicy(Qt::StrongFocus);
             connect(HScroll1, &QScrollBar::valueChanged, this, &FrmAnexo::HScroll1_Change);
             w = HScroll1;
             break;
