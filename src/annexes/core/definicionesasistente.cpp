@@ -7,15 +7,21 @@ using T = TerminoAsistente;
 
 constexpr int col(C c) { return int(c); }
 
-// Boxes 117 and 120: one typed amount a month and its updated amount.
-DefinicionAsistente ieanMensual(const char *casilla, const char *tipo, const char *control, C acta)
+DefinicionAsistente tabla(const char *casilla, int desde, int hasta, const char *tipo, const char *codTri)
 {
     DefinicionAsistente d;
     d.casilla = QString::fromLatin1(casilla);
-    d.primerMes = 4;
-    d.ultimoMes = 12;
+    d.primerMes = desde;
+    d.ultimoMes = hasta;
     d.tipoAsist = QString::fromLatin1(tipo);
-    d.codTri = QStringLiteral("030304");
+    d.codTri = QString::fromLatin1(codTri);
+    return d;
+}
+
+// Boxes 117 and 120: one typed amount a month and its updated amount.
+DefinicionAsistente ieanMensual(const char *casilla, const char *tipo, const char *control, C acta)
+{
+    DefinicionAsistente d = tabla(casilla, 4, 12, tipo, "030304");
     d.columnas = {{QString::fromLatin1(control), true, col(acta)}, {QStringLiteral("TxtActual")}};
     d.cadena = {{1, {{T::Celda, 0, 1}}, true}};
     d.columnaActual = 1;
@@ -35,12 +41,7 @@ const QVector<T> kSumaTecleadas = {{T::Celda, 0, 1}, {T::Celda, 1, 1}, {T::Celda
 
 DefinicionAsistente pagos(const char *casilla, const char *tipo)
 {
-    DefinicionAsistente d;
-    d.casilla = QString::fromLatin1(casilla);
-    d.primerMes = 1;
-    d.ultimoMes = 15;
-    d.tipoAsist = QString::fromLatin1(tipo);
-    d.codTri = QStringLiteral("030301");
+    DefinicionAsistente d = tabla(casilla, 1, 15, tipo, "030301");
     d.columnas = pagosACuenta();
     d.totalNegativoACero = true;
     return d;

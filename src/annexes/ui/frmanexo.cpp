@@ -42,6 +42,29 @@ Database &base()
 
 } // namespace
 
+DisenoAnexo::DisenoAnexo(const QString &ventana, bool enviada, int ancho, int alto)
+    : nombre(enviada ? ventana + QLatin1Char('E') : ventana), anchoInterior(ancho), altoInterior(alto)
+{
+}
+
+void DisenoAnexo::pCeldas(const QVector<int> &izquierdas, const QVector<int> &arribas, int ancho, int alto,
+                          const QString &contenedor)
+{
+    izquierda = izquierdas;
+    arriba = arribas;
+    anchoCelda = ancho;
+    altoCelda = alto;
+    contenedorCeldas = contenedor;
+}
+
+void DisenoAnexo::pTotal(const QString &control, int x, int y, const QString &contenedor)
+{
+    nombreTotal = control;
+    xTotal = x;
+    yTotal = y;
+    contenedorTotal = contenedor;
+}
+
 FrmAnexo::FrmAnexo(const DefinicionAsistente &definicion, const DisenoAnexo &diseno, ModeloCasillas *origen,
                    QWidget *parent)
     : QDialog(parent), m_diseno(diseno), m_origen(origen),

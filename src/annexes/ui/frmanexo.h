@@ -30,6 +30,14 @@ struct ElementoAnexo {
 };
 
 struct DisenoAnexo {
+    DisenoAnexo() = default;
+    // A calculator's window ("FrmAnexo117") or its twin's (the name with an "E").
+    DisenoAnexo(const QString &ventana, bool enviada, int ancho, int alto);
+    // The cells: the left edge of each column, the top of each month's row.
+    void pCeldas(const QVector<int> &izquierdas, const QVector<int> &arribas, int ancho, int alto,
+                 const QString &contenedor = QString());
+    void pTotal(const QString &control, int x, int y, const QString &contenedor = QString());
+
     QString nombre;                 // the window's name ("FrmAnexo117E")
     int anchoInterior = 0;          // inner area, twips
     int altoInterior = 0;
@@ -114,3 +122,18 @@ private:
 
 // Twips of the designs to pixels of the screen.
 int fPixeles(double twips);
+
+// A calculator of one table and its read-only twin: the same window, the
+// second over the send on view.
+template <const DefinicionAsistente &(*fDefinicion)(), DisenoAnexo (*fDiseno)(bool enviada)>
+class CalculadoraAnexo : public FrmAnexo {
+public:
+    explicit CalculadoraAnexo(QWidget *parent = nullptr) : FrmAnexo(fDefinicion(), fDiseno(false), nullptr, parent) {}
+};
+
+template <const DefinicionAsistente &(*fDefinicion)(), DisenoAnexo (*fDiseno)(bool enviada)>
+class VisorAnexo : public FrmAnexo {
+public:
+    explicit VisorAnexo(ModeloCasillas &origen, QWidget *parent = nullptr)
+        : FrmAnexo(fDefinicion(), fDiseno(true), &origen, parent) {}
+};

@@ -3,11 +3,15 @@
 DisenoAnexo fDisenoAnexo117(bool enviada)
 {
     using E = ElementoAnexo;
-    DisenoAnexo d;
-    d.nombre = enviada ? QStringLiteral("FrmAnexo117E") : QStringLiteral("FrmAnexo117");
-    d.anchoInterior = 5205;
-    d.altoInterior = 4590;
+    DisenoAnexo d(QStringLiteral("FrmAnexo117"), enviada, 5205, 4590);
     d.ayuda = enviada ? 810 : 0;
+    // December's row sits a little lower than the run of the others.
+    QVector<int> arriba;
+    for (int m = 4; m <= 12; ++m)
+        arriba << (m == 12 ? 3288 : 1005 + 285 * (m - 4));
+    d.pCeldas({1740, 3270}, arriba, 1545, 285);
+    d.pTotal(QStringLiteral("TxtTotal"), 3270, 3645);
+
     const QString lbl = enviada ? QStringLiteral("lbl117E") : QStringLiteral("lbl117");
     d.elementos = {
         {E::Etiqueta, QStringLiteral("Label1"), 5, QStringLiteral("Ingrese los pagos de cuotas del IEAN durante 1998 :"),
@@ -16,18 +20,14 @@ DisenoAnexo fDisenoAnexo117(bool enviada)
         {E::Encabezado, lbl, 10, QStringLiteral("Monto Pagado"), 1740, 510, 1545, 495, {}},
         {E::Encabezado, lbl, 11, QStringLiteral("Actualizado el 31/12/1998"), 3270, 510, 1545, 495, {}},
     };
-    // December's row sits a little lower than the run of the others.
-    for (int m = 4; m <= 12; ++m)
-        d.arriba << (m == 12 ? 3288 : 1005 + 285 * (m - 4));
     for (int k = 0; k <= 8; ++k) {
-        const int m = k + 4;
-        const QString mes = QStringLiteral("%1 - 1998").arg(m, 2, 10, QLatin1Char('0'));
+        const QString mes = QStringLiteral("%1 - 1998").arg(k + 4, 2, 10, QLatin1Char('0'));
         if (enviada)
-            d.elementos << E{E::Etiqueta, lbl, k, mes, 405, d.arriba.at(k), 1335, 285, {}};
-        else if (m == 12)
+            d.elementos << E{E::Etiqueta, lbl, k, mes, 405, arriba.at(k), 1335, 285, {}};
+        else if (k == 8)
             d.elementos << E{E::Etiqueta, lbl, k, QStringLiteral("12- 1998"), 408, 3288, 1332, 288, {}};
         else
-            d.elementos << E{E::Etiqueta, lbl, k, QLatin1Char(' ') + mes, 405, d.arriba.at(k), 1335, 285, {}};
+            d.elementos << E{E::Etiqueta, lbl, k, QLatin1Char(' ') + mes, 405, arriba.at(k), 1335, 285, {}};
     }
     d.elementos << E{E::Etiqueta, QStringLiteral("Label1"), 0, QStringLiteral("Total importe actualizado :"),
                      915, 3690, 1935, 270, {}};
@@ -35,11 +35,5 @@ DisenoAnexo fDisenoAnexo117(bool enviada)
         d.elementos << E{E::Aceptar, QStringLiteral("CmdGrabar"), -1, QStringLiteral("&Aceptar"), 2160, 4065, 1305, 375, {}};
     d.elementos << E{E::Cancelar, enviada ? QStringLiteral("Command1") : QStringLiteral("cmdCancelar"), -1,
                      QStringLiteral("&Cancelar"), 3500, 4065, 1305, 375, {}};
-    d.izquierda = {1740, 3270};
-    d.anchoCelda = 1545;
-    d.altoCelda = 285;
-    d.nombreTotal = QStringLiteral("TxtTotal");
-    d.xTotal = 3270;
-    d.yTotal = 3645;
     return d;
 }

@@ -5,16 +5,5 @@
 
 DisenoAnexo fDisenoAnexo117(bool enviada);
 
-class FrmAnexo117 : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo117(QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo117(), fDisenoAnexo117(false), nullptr, parent) {}
-};
-
-class FrmAnexo117E : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo117E(ModeloCasillas &origen, QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo117(), fDisenoAnexo117(true), &origen, parent) {}
-};
+using FrmAnexo117 = CalculadoraAnexo<&DefinicionAsistente::anexo117, &fDisenoAnexo117>;
+using FrmAnexo117E = VisorAnexo<&DefinicionAsistente::anexo117, &fDisenoAnexo117>;

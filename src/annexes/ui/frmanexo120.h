@@ -5,16 +5,5 @@
 
 DisenoAnexo fDisenoAnexo120(bool enviada);
 
-class FrmAnexo120 : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo120(QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo120(), fDisenoAnexo120(false), nullptr, parent) {}
-};
-
-class FrmAnexo120E : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo120E(ModeloCasillas &origen, QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo120(), fDisenoAnexo120(true), &origen, parent) {}
-};
+using FrmAnexo120 = CalculadoraAnexo<&DefinicionAsistente::anexo120, &fDisenoAnexo120>;
+using FrmAnexo120E = VisorAnexo<&DefinicionAsistente::anexo120, &fDisenoAnexo120>;

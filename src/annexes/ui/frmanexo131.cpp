@@ -3,10 +3,7 @@
 DisenoAnexo fDisenoAnexo131(bool enviada)
 {
     using E = ElementoAnexo;
-    DisenoAnexo d;
-    d.nombre = enviada ? QStringLiteral("FrmAnexo131E") : QStringLiteral("FrmAnexo131");
-    d.anchoInterior = 9495;
-    d.altoInterior = 5925;
+    DisenoAnexo d(QStringLiteral("FrmAnexo131"), enviada, 9495, 5925);
     d.ayuda = -1;
     d.primeraCeldaAlFinal = true;
     const QString lbl = enviada ? QStringLiteral("lblAne131e") : QStringLiteral("lblA131");
@@ -19,8 +16,9 @@ DisenoAnexo fDisenoAnexo131(bool enviada)
                       QStringLiteral("compensación  SFMB"), QStringLiteral("Otros créditos   No incluye IEAN"),
                       QStringLiteral("       Monto       Pagado"), QStringLiteral("Total"),
                       QStringLiteral("Actualizado al  31/12/1998")};
-    d.izquierda = {1395, 2730, 4065, 5400, 6735, 8070};
-    d.arriba = {860, 1140, 1415, 1690, 1970, 2245, 2525, 2800, 3075, 3345, 3625, 3900, 4180, 4450, 4730};
+    d.pCeldas({1395, 2730, 4065, 5400, 6735, 8070},
+              {860, 1140, 1415, 1690, 1970, 2245, 2525, 2800, 3075, 3345, 3625, 3900, 4180, 4450, 4730}, 1335, 285);
+    d.pTotal(QStringLiteral("TxtTotalImp"), 8070, 5070);
     d.elementos << E{E::Etiqueta, QStringLiteral("Label1"), 5,
                      QStringLiteral("Pagos a cuenta del Impuesto a la Renta del ejercicio 1998 :"), 165, 90, 5355, 270, {}};
     d.elementos << E{E::Encabezado, lbl, 15, encabezados.at(0), 135, 370, 1260, 495, {}};
@@ -38,10 +36,5 @@ DisenoAnexo fDisenoAnexo131(bool enviada)
         d.elementos << E{E::Aceptar, QStringLiteral("CmdGrabar"), -1, QStringLiteral("&Aceptar"), 6775, 5505, 1305, 375, {}};
     d.elementos << E{E::Cancelar, enviada ? QStringLiteral("Command1") : QStringLiteral("cmdCerrar"), -1,
                      QStringLiteral("&Cancelar"), 8100, 5505, 1305, 375, {}};
-    d.anchoCelda = 1335;
-    d.altoCelda = 285;
-    d.nombreTotal = QStringLiteral("TxtTotalImp");
-    d.xTotal = 8070;
-    d.yTotal = 5070;
     return d;
 }

@@ -7,16 +7,5 @@
 
 DisenoAnexo fDisenoAnexo131(bool enviada);
 
-class FrmAnexo131 : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo131(QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo131(), fDisenoAnexo131(false), nullptr, parent) {}
-};
-
-class FrmAnexo131E : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo131E(ModeloCasillas &origen, QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo131(), fDisenoAnexo131(true), &origen, parent) {}
-};
+using FrmAnexo131 = CalculadoraAnexo<&DefinicionAsistente::anexo131, &fDisenoAnexo131>;
+using FrmAnexo131E = VisorAnexo<&DefinicionAsistente::anexo131, &fDisenoAnexo131>;

@@ -3,10 +3,7 @@
 DisenoAnexo fDisenoAnexo131A(bool enviada)
 {
     using E = ElementoAnexo;
-    DisenoAnexo d;
-    d.nombre = enviada ? QStringLiteral("FrmAnexo131AE") : QStringLiteral("FrmAnexo131A");
-    d.anchoInterior = 9390;
-    d.altoInterior = 6390;
+    DisenoAnexo d(QStringLiteral("FrmAnexo131A"), enviada, 9390, 6390);
     d.ayuda = 128;
     // No button is the cancel button: ESC does nothing.
     d.escCierra = false;
@@ -48,16 +45,12 @@ DisenoAnexo fDisenoAnexo131A(bool enviada)
     d.elementos << E{E::Barra, QStringLiteral("HScroll1"), -1, {}, 1320, 5580, 8040, 225, {}};
     d.elementos << E{E::Cancelar, enviada ? QStringLiteral("Command1") : QStringLiteral("cmdCerrar"), -1,
                      QStringLiteral("&Cancelar"), 8025, 5925, 1305, 375, {}};
-    d.contenedorCeldas = frame2;
+    QVector<int> izquierda, arriba;
     for (int c = 0; c < 8; ++c)
-        d.izquierda << 75 + 1335 * c;
+        izquierda << 75 + 1335 * c;
     for (int m = 1; m <= 15; ++m)
-        d.arriba << 660 + 270 * (m - 1);
-    d.anchoCelda = 1335;
-    d.altoCelda = 285;
-    d.nombreTotal = QStringLiteral("TxtTotalImp");
-    d.xTotal = 9420;
-    d.yTotal = 4890;
-    d.contenedorTotal = frame2;
+        arriba << 660 + 270 * (m - 1);
+    d.pCeldas(izquierda, arriba, 1335, 285, frame2);
+    d.pTotal(QStringLiteral("TxtTotalImp"), 9420, 4890, frame2);
     return d;
 }

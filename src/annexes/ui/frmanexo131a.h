@@ -7,16 +7,5 @@
 
 DisenoAnexo fDisenoAnexo131A(bool enviada);
 
-class FrmAnexo131A : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo131A(QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo131A(), fDisenoAnexo131A(false), nullptr, parent) {}
-};
-
-class FrmAnexo131AE : public FrmAnexo {
-    Q_OBJECT
-public:
-    explicit FrmAnexo131AE(ModeloCasillas &origen, QWidget *parent = nullptr)
-        : FrmAnexo(DefinicionAsistente::anexo131A(), fDisenoAnexo131A(true), &origen, parent) {}
-};
+using FrmAnexo131A = CalculadoraAnexo<&DefinicionAsistente::anexo131A, &fDisenoAnexo131A>;
+using FrmAnexo131AE = VisorAnexo<&DefinicionAsistente::anexo131A, &fDisenoAnexo131A>;

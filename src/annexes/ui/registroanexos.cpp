@@ -1,8 +1,4 @@
 #include "annexes/ui/registroanexos.h"
-#include "annexes/ui/frmanexo117.h"
-#include "annexes/ui/frmanexo120.h"
-#include "annexes/ui/frmanexo131.h"
-#include "annexes/ui/frmanexo131a.h"
 #include "shell/ui/registroventanas.h"
 
 FrmAnexo117 *gFrmAnexo117 = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
 // Plugs the annex calculators and their read-only twins into the shell (registroventanas.h).
-class FrmAnexo117;
-class FrmAnexo120;
-class FrmAnexo131;
-class FrmAnexo131A;
+#include "annexes/ui/frmanexo117.h"
+#include "annexes/ui/frmanexo120.h"
+#include "annexes/ui/frmanexo131.h"
+#include "annexes/ui/frmanexo131a.h"
 
 // The calculator on screen, while its opener shows it.
 extern FrmAnexo117 *gFrmAnexo117;
