@@ -12,6 +12,7 @@
 #include "declaration/ui/frm381.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/aperturas.h"
 #include "shell/ui/registroventanas.h"
 #include "../persist/comunpersist.h"
 #include "comunanexos.h"
@@ -369,6 +370,40 @@ private slots:
         QCOMPARE(respuestas.shown().first().style, 64);
         QCOMPARE(filasAlAvisar, 15);
         QCOMPARE(w.dTotal, 700.0);
+    }
+
+    // Rows that cannot be read: the error is shown and no window opens; a
+    // calculator hands back no total, so the box keeps its value.
+    void cargaFallida_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("tabla");
+        QTest::newRow("calculadora") << "frmAnexo117" << "ACTA";
+        QTest::newRow("visor") << "FrmAnexo117E" << "HACTA";
+    }
+
+    void cargaFallida()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QString, tabla);
+        msg::ScriptedAnswerer mensajes;
+        m_db->setFaultHook([tabla](const QString &sql) {
+            if (sql.contains(" FROM " + tabla + " "))
+                throw DbError(dberr::Bloqueada, QStringLiteral("La base de datos está bloqueada por otro usuario o no tiene permiso para modificarla."));
+        });
+        bool abierta = false;
+        alAbrirse([](FrmAnexo &) {}, &abierta);
+        if (ventana.endsWith('E')) {
+            ModeloCasillas origen;
+            registro::anexoEnviado(ventana)(origen);
+        } else {
+            QVERIFY(!pAbrirAnexo(kRuc, 1, ventana, QString(), QString()).isValid());
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!abierta);
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown().first().title, QString("Error"));
+        QVERIFY(mensajes.shown().first().text.endsWith("\n 3051"));
     }
 
     // The viewers over one send: its rows with the factors of the boxes as
