@@ -21,11 +21,6 @@ public:
     }
 };
 
-QString blancos(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
 } // namespace
 
 class TstDisposicion : public QObject {

@@ -23,21 +23,6 @@ QStringList hoja1(const DatosImpresion &d)
     return g.lineas();
 }
 
-// The line of the text placed at (x, y), or "" when there is none.
-QString lineaEn(const QStringList &lineas, int x, int y)
-{
-    const QString prefijo = QStringLiteral("pPos|%1|%2|").arg(x).arg(y);
-    for (const QString &l : lineas)
-        if (l.startsWith(prefijo))
-            return l;
-    return QString();
-}
-
-QString blancos(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
 } // namespace
 
 class TstHoja1 : public QObject {

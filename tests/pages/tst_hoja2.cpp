@@ -14,23 +14,9 @@ QStringList hoja2(const DatosImpresion &d)
     return g.lineas();
 }
 
-QString lineaEn(const QStringList &lineas, int x, int y)
-{
-    const QString prefijo = QStringLiteral("pPos|%1|%2|").arg(x).arg(y);
-    for (const QString &l : lineas)
-        if (l.startsWith(prefijo))
-            return l;
-    return QString();
-}
-
 QString texto(int x, int y, const QString &t)
 {
     return QStringLiteral("pPos|%1|%2|%3|False|8|1|").arg(x).arg(y).arg(t);
-}
-
-QString blancos(int n)
-{
-    return QString(n, QLatin1Char(' '));
 }
 
 const QString kFormaDePago = "pPos|6900|3470|EFECTIVO                  CHEQUE|False|8|1|";
