@@ -282,6 +282,7 @@ int FrmAnexo::exec()
     if (QWidget *sobre = QApplication::activeWindow(); sobre && sobre != this) {
         const QRect g = sobre->frameGeometry();
         move(g.center() - QPoint(width() / 2, height() / 2));
+        pDentroDePantalla(this);
     }
     return QDialog::exec();
 }
