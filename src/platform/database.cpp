@@ -213,7 +213,7 @@ void Database::addNew(const QString &table, const Registro &row)
          values);
 }
 
-void Database::addNewAll(const QString &table, const QList<Registro> &rows)
+void Database::addNewAll(const QString &table, const QList<Registro> &rows, const QString &alFinal)
 {
     if (rows.isEmpty())
         return;
@@ -223,7 +223,8 @@ void Database::addNewAll(const QString &table, const QList<Registro> &rows)
         marks << QStringLiteral("?");
     }
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+                            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))
+                      + alFinal;
     QSqlQuery q(handle());
     q.setForwardOnly(true);
     bool prepared = false;

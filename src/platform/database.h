@@ -77,7 +77,9 @@ public:
     void addNew(const QString &table, const Registro &row);
     // Add-new of several rows with the same columns in the same order: one
     // INSERT prepared once and run for each row (the fault hook sees each run).
-    void addNewAll(const QString &table, const QList<Registro> &rows);
+    // alFinal follows the VALUES clause (an ON CONFLICT clause that edits the
+    // row already there).
+    void addNewAll(const QString &table, const QList<Registro> &rows, const QString &alFinal = QString());
     // Edit: UPDATE of the given columns where whereSql (with its own values) holds.
     int edit(const QString &table, const Registro &row, const QString &whereSql,
              const QVariantList &whereParams = {});

@@ -54,21 +54,24 @@ void AsistenteAnexo::pGrabar(Database &db)
             guardadas.insert(per, r);
     }
 
+    // One statement for the months: a row already there keeps its key and
+    // every column not written here.
     const QString acta = QStringLiteral("ACTA");
+    QList<Registro> filas;
+    QStringList cambios;
     for (int mes = m_def.primerMes; mes <= m_def.ultimoMes; ++mes) {
         Registro fila = fFilaActa(mes);
-        const QString per = anexos::perPag(mes, gsPeriodo);
-        const auto g = guardadas.constFind(per);
-        if (g == guardadas.constEnd()) {
-            fila.append({QStringLiteral("cNumero"), fCodigoControl(fRegistroCompleto(db, acta, nullptr, fila), 5)});
-            db.addNew(acta, fila);
-        } else {
-            // An existing row keeps its key and every column not written here.
-            Registro cambios = fila.mid(5);
-            cambios.append({QStringLiteral("cNumero"), fCodigoControl(fRegistroCompleto(db, acta, &*g, cambios), 5)});
-            db.edit(acta, cambios, fLlaveSql() + QStringLiteral(" AND PER_PAG=? AND TIPO_ASIST=?"),
-                    llave + QVariantList{per, m_tipo});
-        }
+        const auto g = guardadas.constFind(anexos::perPag(mes, gsPeriodo));
+        const Registro completo = g == guardadas.constEnd() ? fRegistroCompleto(db, acta, nullptr, fila)
+                                                            : fRegistroCompleto(db, acta, &*g, fila.mid(5));
+        fila.append({QStringLiteral("cNumero"), fCodigoControl(completo, 5)});
+        filas << fila;
     }
+    for (const Campo &c : filas.first().mid(5))
+        cambios << c.nombre + QStringLiteral("=excluded.") + c.nombre;
+    db.addNewAll(acta, filas,
+                 QStringLiteral(" ON CONFLICT (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, per_pag, tipo_asist)"
+                                " DO UPDATE SET ")
+                     + cambios.join(QStringLiteral(", ")));
     t.commit();
 }
