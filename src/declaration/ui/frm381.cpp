@@ -61,7 +61,11 @@ std::function<void(Frm381 &)> &Frm381::alCrear()
     return f;
 }
 
-Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(this))
+Frm381::Frm381(QWidget *parent) : Frm381(parent, false) {}
+
+Frm381::Frm381(QWidget *parent, SoloLectura) : Frm381(parent, true) {}
+
+Frm381::Frm381(QWidget *parent, bool soloLectura) : QDialog(parent), m_modelo(new ModeloCasillas(this))
 {
     setObjectName(QStringLiteral("Frm381"));
     ListaCasillas::pInicializar(*m_modelo);
@@ -166,6 +170,9 @@ Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(t
             reject();
     });
 
+    if (soloLectura)
+        return;
+
     // Every change of a box, typed or written, recalculates its dependants.
     ContextoCalculo ctx = ContextoCalculo::declaracion();
     ctx.tituloVentana = windowTitle();
@@ -259,16 +266,7 @@ void Frm381::Form_Load()
     aCasillas = ListaCasillas::aCasillas();
     m_modelo->setCampo(QStringLiteral("iAccion"), QString::number(iAccion));
     fLlenaZonas();
-    if (gdbBase) {
-        try {
-            QList<QPair<QString, QString>> bancos;
-            for (const FilaBanco &b : fBancos(*gdbBase))
-                bancos.append({b.codigo, b.descrip});
-            FormaDePagoZRV1->setBancos(bancos);
-        } catch (const DbError &e) {
-            pErrorInesperado(e);
-        }
-    }
+    pLlenaBancos();
     m_modelo->setCampo(Campos::FormaPago, QStringLiteral("X"));
     pCargaIdent(iAccion);
 
@@ -277,6 +275,20 @@ void Frm381::Form_Load()
     m_modelo->bModificado = false;
     pPunteroNormal();
     giCargandoForm = 0;
+}
+
+void Frm381::pLlenaBancos()
+{
+    if (!gdbBase)
+        return;
+    try {
+        QList<QPair<QString, QString>> bancos;
+        for (const FilaBanco &b : fBancos(*gdbBase))
+            bancos.append({b.codigo, b.descrip});
+        FormaDePagoZRV1->setBancos(bancos);
+    } catch (const DbError &e) {
+        pErrorInesperado(e);
+    }
 }
 
 void Frm381::fLlenaZonas()
