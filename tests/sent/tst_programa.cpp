@@ -6,6 +6,7 @@
 // deletes it.
 #include "../shell_ui/xprueba.h"
 #include "fixturesent.h"
+#include "ventanasent.h"
 #include "annexes/ui/registroanexos.h"
 #include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/frmcontabrir.h"
@@ -32,24 +33,9 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace ventanasent;
+
 namespace {
-
-QStringList fila(const QTableWidget *g, int f)
-{
-    QStringList t;
-    for (int c = 0; c < g->columnCount(); ++c)
-        t << (g->item(f, c) ? g->item(f, c)->text() : QString());
-    return t;
-}
-
-void alAbrirse(std::function<void(QWidget *)> f)
-{
-    QTimer::singleShot(0, qApp, [f] {
-        QWidget *w = QApplication::activeModalWidget();
-        QVERIFY(w);
-        f(w);
-    });
-}
 
 int contar(const QString &tabla)
 {

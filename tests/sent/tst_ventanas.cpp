@@ -4,6 +4,7 @@
 // itself (read-only controls, the order number's keys, ENTER on an annex
 // box, the tab pages, leaving it).
 #include "fixturesent.h"
+#include "ventanasent.h"
 #include "declaration/core/modelocasillas.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
@@ -28,26 +29,9 @@
 #include <QtTest>
 
 using namespace fixturesent;
+using namespace ventanasent;
 
 namespace {
-QStringList fila(const QTableWidget *g, int f)
-{
-    QStringList t;
-    for (int c = 0; c < g->columnCount(); ++c)
-        t << (g->item(f, c) ? g->item(f, c)->text() : QString());
-    return t;
-}
-
-// Runs f on the modal window that the next call opens, once it is up.
-void alAbrirse(std::function<void(QWidget *)> f)
-{
-    QTimer::singleShot(0, qApp, [f] {
-        QWidget *w = QApplication::activeModalWidget();
-        QVERIFY(w);
-        f(w);
-    });
-}
-
 DeclaracionEnviada envioDos()
 {
     DeclaracionEnviada d;

@@ -241,16 +241,21 @@ void Frm381::pMostrarFrames(bool b0, bool b1, bool b2, bool b3, bool b4, bool b5
 
 // ---------------------------------------------------------------- start
 
-void Frm381::Form_Load()
+bool Frm381::fComenzarCarga()
 {
     if (m_cargado)
-        return;
+        return false;
     m_cargado = true;
-
     pPosicionForm(this, 0, 0, 6825, 9615);
     pCentrarForm(MDIFrm::instancia(), this);
-
     pPunteroReloj();
+    return true;
+}
+
+void Frm381::Form_Load()
+{
+    if (!fComenzarCarga())
+        return;
     gsTasa.clear();
     gsAceptaInconsistencias.clear();
     giEstadoGrabacion = 0;

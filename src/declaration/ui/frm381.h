@@ -120,6 +120,9 @@ protected:
     struct SoloLectura {};
     Frm381(QWidget *parent, SoloLectura);
 
+    // The start of the load, once only: placed, centred, the hourglass.
+    // False when the window was loaded already.
+    bool fComenzarCarga();
     void vincular(TxtFiltrada *t, const QString &campo);
     void fLlenaZonas();
     void pLlenaBancos();
@@ -128,7 +131,6 @@ protected:
     // "Datos básicos del Contribuyente", where the twin adds its fields.
     QVBoxLayout *m_pagina0 = nullptr;
     QGridLayout *m_datosBasicos = nullptr;
-    bool m_cargado = false;
 
     void showEvent(QShowEvent *e) override;
     bool event(QEvent *e) override;
@@ -154,6 +156,7 @@ private:
     QHash<QString, QRadioButton *> m_opciones;   // "OptIEAN(1)"
     QHash<int, QWidget *> m_frames;
     QHash<int, QLabel *> m_labels;
+    bool m_cargado = false;
     bool m_descargado = false;
     bool m_desdeMensaje = false;   // deactivated by a message box
 };

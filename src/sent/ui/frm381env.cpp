@@ -180,13 +180,8 @@ void Frm381Env::pConVentana(const std::function<void()> &f)
 
 void Frm381Env::Form_Load()
 {
-    if (m_cargado)
+    if (!fComenzarCarga())
         return;
-    m_cargado = true;
-
-    pPosicionForm(this, 0, 0, 6825, 9615);
-    pCentrarForm(MDIFrm::instancia(), this);
-    pPunteroReloj();
     {
         const QSignalBlocker b(SSTab1);
         SSTab1->setCurrentIndex(0);

@@ -1,4 +1,5 @@
 #include "sent/ui/frmcontabrirenv.h"
+#include "declaration/ui/selector.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include "sent/ui/frm381env.h"
@@ -8,13 +9,10 @@
 #include "shell/ui/modventanas.h"
 #include <QApplication>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 FrmContAbrirEnv *gfrmContAbrirEnv = nullptr;
 
@@ -38,49 +36,19 @@ FrmContAbrirEnv::FrmContAbrirEnv(QWidget *parent) : QDialog(parent)
     gfrmContAbrirEnv = this;
     setObjectName(QStringLiteral("FrmContAbrirEnv"));
     setWindowTitle(QStringLiteral("Registrar número de orden"));
-    Label1 = new QLabel(QStringLiteral("Seleccione la Declaración que desea actualizar :"), this);
-    Label1->setObjectName(QStringLiteral("Label1_0"));
-    Frame1 = new QGroupBox(QStringLiteral("Declaraciones Enviadas"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    grdContrib = new QTableWidget(0, 8, Frame1);
-    grdContrib->setObjectName(QStringLiteral("grdContrib"));
-    grdContrib->setHorizontalHeaderLabels({QStringLiteral("RUC"), QStringLiteral("Razón Social"),
-                                           QStringLiteral("Periodo"), QStringLiteral("Formulario"),
-                                           QStringLiteral("N. Orden"), QStringLiteral("Fecha Env."),
-                                           QStringLiteral("Control"), QStringLiteral("Correl")});
-    grdContrib->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdContrib->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdContrib->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdContrib->verticalHeader()->hide();
-    grdContrib->setWordWrap(false);
-    QHeaderView *cabecera = grdContrib->horizontalHeader();
-    cabecera->setMinimumSectionSize(24);
-    for (int c = 0; c < 8; ++c)
-        cabecera->setSectionResizeMode(c, c == 1 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
-    auto *marco = new QVBoxLayout(Frame1);
-    marco->addWidget(grdContrib);
-
-    auto *botones = new QHBoxLayout;
-    botones->addStretch();
-    for (int i = 0; i < 2; ++i) {
-        CmdOpciones[i] = new QPushButton(this);
-        CmdOpciones[i]->setObjectName(QStringLiteral("CmdOpciones_%1").arg(i));
-        CmdOpciones[i]->setAutoDefault(false);
-        botones->addWidget(CmdOpciones[i]);
-        connect(CmdOpciones[i], &QPushButton::clicked, this, [this, i] { CmdOpciones_Click(i); });
-    }
+    const ControlesSelector c = fCrearSelector(
+        this, QStringLiteral("Declaraciones Enviadas"),
+        {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
+         QStringLiteral("N. Orden"), QStringLiteral("Fecha Env."), QStringLiteral("Control"), QStringLiteral("Correl")},
+        [this](int i) { CmdOpciones_Click(i); }, [this] { grdContrib_DblClick(); },
+        [this] { grdContrib_RowColChange(); });
+    Label1 = c.Label1;
+    Frame1 = c.Frame1;
+    grdContrib = c.grdContrib;
+    CmdOpciones[0] = c.CmdOpciones[0];
+    CmdOpciones[1] = c.CmdOpciones[1];
+    Label1->setText(QStringLiteral("Seleccione la Declaración que desea actualizar :"));
     CmdOpciones[0]->setText(QStringLiteral("&Modificar"));
-    CmdOpciones[1]->setText(QStringLiteral("&Salir"));
-    auto *l = new QVBoxLayout(this);
-    l->addWidget(Label1);
-    l->addWidget(Frame1);
-    l->addLayout(botones);
-
-    connect(grdContrib, &QTableWidget::cellDoubleClicked, this, &FrmContAbrirEnv::grdContrib_DblClick);
-    connect(grdContrib, &QTableWidget::currentCellChanged, this, [this](int fila, int, int anterior, int) {
-        if (fila != anterior)
-            grdContrib_RowColChange();
-    });
 }
 
 FrmContAbrirEnv::~FrmContAbrirEnv()
