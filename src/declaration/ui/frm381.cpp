@@ -32,14 +32,6 @@ Frm381 *gfrmDeclaracion = nullptr;
 
 namespace {
 
-void pFondo(QWidget *w, quint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, TxtCasilla::fColor(bgr));
-    p.setColor(QPalette::Disabled, QPalette::Base, TxtCasilla::fColor(bgr));
-    w->setPalette(p);
-}
-
 void pErrorInesperado(const DbError &e)
 {
     msg::MsgBox(fTextoError(e.number, e.description), 0, QStringLiteral("Error"));
@@ -54,6 +46,14 @@ const QStringList &paresRespuesta()
 }
 
 } // namespace
+
+void Frm381::pFondo(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, TxtCasilla::fColor(bgr));
+    p.setColor(QPalette::Disabled, QPalette::Base, TxtCasilla::fColor(bgr));
+    w->setPalette(p);
+}
 
 std::function<void(Frm381 &)> &Frm381::alCrear()
 {

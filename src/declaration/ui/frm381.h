@@ -120,6 +120,8 @@ protected:
     struct SoloLectura {};
     Frm381(QWidget *parent, SoloLectura);
 
+    // Background colour of an entry field (BGR), enabled or not.
+    static void pFondo(QWidget *w, quint32 bgr);
     // The start of the load, once only: placed, centred, the hourglass.
     // False when the window was loaded already.
     bool fComenzarCarga();

@@ -55,17 +55,12 @@ FrmContAbrir::FrmContAbrir(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmContAbrir"));
     setWindowTitle(QStringLiteral("Actualizar Declaraciones"));
-    const ControlesSelector c = fCrearSelector(
-        this, QStringLiteral("Declaraciones Registradas"),
+    pCrearSelector(
+        this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Registradas"),
         {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
          QStringLiteral("Estado")},
         [this](int i) { CmdOpciones_Click(i); }, [this] { grdContrib_DblClick(); },
         [this] { grdContrib_RowColChange(); });
-    Label1 = c.Label1;
-    Frame1 = c.Frame1;
-    grdContrib = c.grdContrib;
-    CmdOpciones[0] = c.CmdOpciones[0];
-    CmdOpciones[1] = c.CmdOpciones[1];
 }
 
 void FrmContAbrir::Form_Load()

@@ -8,11 +8,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-ControlesSelector fCrearSelector(QDialog *ventana, const QString &marco, const QStringList &columnas,
-                                 std::function<void(int)> alPulsar, std::function<void()> alDobleClic,
-                                 std::function<void()> alCambiarFila)
+void pCrearSelector(QDialog *ventana, const ControlesSelector &c, const QString &marco, const QStringList &columnas,
+                    std::function<void(int)> alPulsar, std::function<void()> alDobleClic,
+                    std::function<void()> alCambiarFila)
 {
-    ControlesSelector c;
     c.Frame1 = new QGroupBox(marco, ventana);
     c.Frame1->setObjectName(QStringLiteral("Frame1"));
     c.Label1 = new QLabel(ventana);
@@ -55,5 +54,4 @@ ControlesSelector fCrearSelector(QDialog *ventana, const QString &marco, const Q
                          if (fila != anterior)
                              alCambiarFila();
                      });
-    return c;
 }

@@ -28,20 +28,6 @@
 
 namespace {
 
-void pFondo(QWidget *w, quint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, TxtCasilla::fColor(bgr));
-    p.setColor(QPalette::Disabled, QPalette::Base, TxtCasilla::fColor(bgr));
-    w->setPalette(p);
-}
-
-// Shown only to read: no typing, grey.
-void pSoloLectura(QLineEdit *t)
-{
-    t->setReadOnly(true);
-    pFondo(t, Color::Gris);
-}
 
 BarradeEstadoZRV *barra()
 {
@@ -105,7 +91,11 @@ Frm381Env::Frm381Env(QWidget *parent) : Frm381(parent, SoloLectura{})
                          static_cast<QLineEdit *>(TxtNombreA), static_cast<QLineEdit *>(TxtNombreN),
                          static_cast<QLineEdit *>(TxtNombre1A), static_cast<QLineEdit *>(TxtNombre1N),
                          static_cast<QLineEdit *>(MkePeriodo)})
-        pSoloLectura(t);
+    {
+        // Shown only to read: no typing, grey.
+        t->setReadOnly(true);
+        pFondo(t, Color::Gris);
+    }
     TxtNumOrden->setEnabled(false);
     pFondo(TxtNumOrden, Color::Gris);
     CmbZona->setEnabled(false);

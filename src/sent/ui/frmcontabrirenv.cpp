@@ -36,17 +36,12 @@ FrmContAbrirEnv::FrmContAbrirEnv(QWidget *parent) : QDialog(parent)
     gfrmContAbrirEnv = this;
     setObjectName(QStringLiteral("FrmContAbrirEnv"));
     setWindowTitle(QStringLiteral("Registrar número de orden"));
-    const ControlesSelector c = fCrearSelector(
-        this, QStringLiteral("Declaraciones Enviadas"),
+    pCrearSelector(
+        this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Enviadas"),
         {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
          QStringLiteral("N. Orden"), QStringLiteral("Fecha Env."), QStringLiteral("Control"), QStringLiteral("Correl")},
         [this](int i) { CmdOpciones_Click(i); }, [this] { grdContrib_DblClick(); },
         [this] { grdContrib_RowColChange(); });
-    Label1 = c.Label1;
-    Frame1 = c.Frame1;
-    grdContrib = c.grdContrib;
-    CmdOpciones[0] = c.CmdOpciones[0];
-    CmdOpciones[1] = c.CmdOpciones[1];
     Label1->setText(QStringLiteral("Seleccione la Declaración que desea actualizar :"));
     CmdOpciones[0]->setText(QStringLiteral("&Modificar"));
 }
