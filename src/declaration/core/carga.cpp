@@ -76,8 +76,12 @@ QString fTextoCargado(int n, const QString &valor, const FormatosCarga &f)
     if (textos().contains(n))
         return valor;
     const double x = fImporteCasilla(valor);
-    if (codigos().contains(n))
-        return vb::Format(std::fabs(x), QStringLiteral("########"));
+    if (codigos().contains(n)) {
+        // "########" shows a zero as nothing: a stored "0" comes back as
+        // stored, or the next save would drop its row.
+        const QString texto = vb::Format(std::fabs(x), QStringLiteral("########"));
+        return texto.isEmpty() ? valor : texto;
+    }
     if (f.cero138 && n == 138 && x == 0)
         return QStringLiteral("0");
     if (f.parentesis.contains(n))
