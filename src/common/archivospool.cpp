@@ -1,0 +1,246 @@
+#include "common/archivospool.h"
+#include "common/spool.h"
+
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const QString kPrefijo = QStringLiteral(".qx-");
+const QString kSufijo = QStringLiteral(".tmp");
+
+enum NumeroError { ErrorES = 57, DiscoLleno = 61, AccesoRuta = 75, RutaNoEncontrada = 76 };
+
+QString fCausa(int errnum)
+{
+    switch (errnum) {
+    case EACCES:
+    case EPERM:  return QStringLiteral("permiso denegado");
+    case ENOENT: return QStringLiteral("no existe");
+    case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
+    case EISDIR: return QStringLiteral("es una carpeta");
+    case EROFS:  return QStringLiteral("el disco es de solo lectura");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("no hay espacio en el disco");
+    case EXDEV:  return QStringLiteral("otro disco");
+    default:     return QStringLiteral("error %1 del sistema").arg(errnum);
+    }
+}
+
+ErrorArchivo fError(int numero, const QString &que, const QString &ruta, int errnum)
+{
+    return ErrorArchivo(numero, QStringLiteral("%1 '%2' (%3).").arg(que, ruta, fCausa(errnum)));
+}
+
+QByteArray fNativo(const QString &ruta)
+{
+    return QFile::encodeName(ruta);
+}
+
+bool fMismoArchivo(int fd, const QByteArray &ruta)
+{
+    struct stat abierto {}, nombrado {};
+    return ::fstat(fd, &abierto) == 0 && abierto.st_nlink > 0 && ::lstat(ruta.constData(), &nombrado) == 0
+           && abierto.st_dev == nombrado.st_dev && abierto.st_ino == nombrado.st_ino;
+}
+
+bool fEscribirTodo(int fd, const QByteArray &datos, int *errnum)
+{
+    const char *p = datos.constData();
+    qint64 resta = datos.size();
+    while (resta > 0) {
+        const ssize_t n = ::write(fd, p, size_t(resta));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *errnum = errno;
+            return false;
+        }
+        p += n;
+        resta -= n;
+    }
+    return true;
+}
+
+// What the callback of fRegistrarYPublicar has renamed, to be undone when the
+// registration does not commit.
+struct Publicacion {
+    QString destino;
+    std::unique_ptr<ArchivoTemporal> anterior;   // the file it replaced, if any
+};
+
+class Diario {
+public:
+    Diario() : m_previo(s_actual) { s_actual = this; }
+    ~Diario()
+    {
+        s_actual = m_previo;
+    }
+    static Diario *actual() { return s_actual; }
+    void anotar(Publicacion p) { m_hechas.push_back(std::move(p)); }
+
+    // Puts every replaced file back and removes every new name, last first.
+    // Best effort: the failure that brought us here is what gets reported.
+    void deshacer()
+    {
+        s_actual = m_previo;   // the undo itself is not recorded
+        for (auto it = m_hechas.rbegin(); it != m_hechas.rend(); ++it) {
+            if (it->anterior) {
+                try {
+                    it->anterior->publicar(it->destino);
+                } catch (const ErrorArchivo &) {
+                }
+            } else {
+                ::unlink(fNativo(it->destino).constData());
+            }
+        }
+        m_hechas.clear();
+    }
+
+private:
+    static thread_local Diario *s_actual;
+    Diario *m_previo;
+    std::vector<Publicacion> m_hechas;   // the copies of replaced files go with it
+};
+
+thread_local Diario *Diario::s_actual = nullptr;
+
+} // namespace
+
+ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
+{
+    const QDir dir(carpeta);
+    if (!dir.exists())
+        throw ErrorArchivo(RutaNoEncontrada, QStringLiteral("No se encontró la carpeta '%1'.").arg(carpeta));
+    for (int intento = 0; intento < 100; ++intento) {
+        const QString ruta = dir.absoluteFilePath(
+            kPrefijo + QString::number(QRandomGenerator::system()->generate64(), 16) + kSufijo);
+        const QByteArray nativo = fNativo(ruta);
+        const int fd = ::open(nativo.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == EINTR)
+                continue;
+            throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
+                         QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errno);
+        }
+        // A cleaner that found the file before it was locked may have removed
+        // it meanwhile: then take another name.
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !fMismoArchivo(fd, nativo)) {
+            ::close(fd);
+            continue;
+        }
+        m_ruta = ruta;
+        m_fd = fd;
+        return;
+    }
+    throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo crear un archivo temporal en '%1'.").arg(carpeta));
+}
+
+ArchivoTemporal::~ArchivoTemporal()
+{
+    if (m_fd < 0)
+        return;
+    if (!m_publicado)
+        ::unlink(fNativo(m_ruta).constData());
+    ::close(m_fd);   // releases the lock
+}
+
+void ArchivoTemporal::escribir(const QByteArray &datos)
+{
+    int errnum = 0;
+    if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+        errnum = errno;
+    else
+        fEscribirTodo(m_fd, datos, &errnum);
+    if (errnum != 0)
+        throw fError(errnum == ENOSPC || errnum == EDQUOT ? DiscoLleno : ErrorES,
+                     QStringLiteral("No se pudo escribir el archivo"), m_ruta, errnum);
+}
+
+void ArchivoTemporal::escribirLineas(const QStringList &lineas)
+{
+    QByteArray datos;
+    for (const QString &linea : lineas) {
+        datos += textfile::toCp1252(linea);
+        datos += "\r\n";
+    }
+    escribir(datos);
+}
+
+void ArchivoTemporal::publicar(const QString &destino)
+{
+    if (::fsync(m_fd) != 0)
+        throw fError(ErrorES, QStringLiteral("No se pudo guardar el archivo"), m_ruta, errno);
+    const QByteArray nativo = fNativo(destino);
+    Publicacion hecha{destino, nullptr};
+    if (Diario::actual()) {
+        // Keep the file about to be replaced, so that a failed registration
+        // can put it back.
+        QFile previo(destino);
+        if (previo.exists()) {
+            if (!previo.open(QIODevice::ReadOnly))
+                throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
+            hecha.anterior = std::make_unique<ArchivoTemporal>(QFileInfo(destino).absolutePath());
+            hecha.anterior->escribir(previo.readAll());
+        }
+    }
+    if (::rename(fNativo(m_ruta).constData(), nativo.constData()) != 0)
+        throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
+                     QStringLiteral("No se pudo dar su nombre al archivo"), destino, errno);
+    m_ruta = destino;
+    m_publicado = true;
+    if (Diario *diario = Diario::actual())
+        diario->anotar(std::move(hecha));
+}
+
+int ArchivoTemporal::limpiarHuerfanos(const QString &carpeta)
+{
+    int quitados = 0;
+    const QDir dir(carpeta);
+    const QStringList nombres = dir.entryList({kPrefijo + QStringLiteral("*") + kSufijo},
+                                              QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &nombre : nombres) {
+        const QByteArray nativo = fNativo(dir.absoluteFilePath(nombre));
+        const int fd = ::open(nativo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        // Only a file nobody holds is an orphan; remove it while holding its
+        // lock, so that no one can take it up in between.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && fMismoArchivo(fd, nativo)
+            && ::unlink(nativo.constData()) == 0)
+            ++quitados;
+        ::close(fd);
+    }
+    return quitados;
+}
+
+QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,
+                            const QString &docId, const QString &usuario, const QString &tipDocColumn,
+                            const std::function<void(const QString &archivo)> &publicar)
+{
+    Transaction transaccion(db, true);
+    Diario diario;
+    QString archivo;
+    try {
+        archivo = fRegistrarSpool(db, codRep, tipDoc, docId, usuario, tipDocColumn);
+        publicar(archivo);
+        transaccion.commit();
+    } catch (...) {
+        // Still under the write lock: nobody has seen the name yet.
+        diario.deshacer();
+        throw;
+    }
+    return archivo;
+}
