@@ -60,6 +60,15 @@ const QList<QVariantList> &fDocumento()
     return d;
 }
 
+// The script of the document as the engine writes it.
+QByteArray fBytesGuion()
+{
+    QStringList lineas;
+    for (const QVariantList &c : fDocumento())
+        lineas << fLineasGuion(c);
+    return textfile::toCp1252(lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
 struct Banco {
     testdb::Entorno env;
     std::shared_ptr<Database> db = env.abrir();
@@ -78,6 +87,10 @@ struct Banco {
                                 " VALUES (?, 6, '1998', '0951', '02', '123456')"),
                  {kRuc});
         t.commit();
+    }
+    RegistroGuion registro() const
+    {
+        return RegistroGuion{db.get(), rpt, QStringLiteral("USUARIO1"), QStringLiteral("PR0003"), kRuc};
     }
     // What the runs leave, out of the timed part.
     void limpiar()
@@ -99,8 +112,7 @@ void BM_ImprimirConMotor(benchmark::State &state)
     Banco &b = banco();
     for (auto _ : state) {
         DestinoImpresora impresora(QStringLiteral("banco"));
-        MotorImpresion motor(MotorImpresion::ModoImprimir, impresora,
-                             RegistroGuion{b.db.get(), b.rpt, QStringLiteral("USUARIO1"), QStringLiteral("PR0003"), kRuc});
+        MotorImpresion motor(MotorImpresion::ModoImprimir, impresora, b.registro());
         for (const QVariantList &c : fDocumento()) {
             if (c.first() == QLatin1String("Fin"))
                 motor.pFinDocumento();
@@ -119,10 +131,7 @@ BENCHMARK(BM_ImprimirConMotor)->Unit(benchmark::kMillisecond);
 void BM_ImprimirDirecto(benchmark::State &state)
 {
     Banco &b = banco();
-    QStringList lineas;
-    for (const QVariantList &c : fDocumento())
-        lineas << fLineasGuion(c);
-    const QByteArray bytes = textfile::toCp1252(lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QByteArray bytes = fBytesGuion();
     for (auto _ : state) {
         QPrinter impresora(QPrinter::HighResolution);
         impresora.setOutputFormat(QPrinter::PdfFormat);
@@ -171,10 +180,7 @@ BENCHMARK(BM_ImprimirDirecto)->Unit(benchmark::kMillisecond);
 void BM_RegistrarGuion(benchmark::State &state)
 {
     Banco &b = banco();
-    QStringList lineas;
-    for (const QVariantList &c : fDocumento())
-        lineas << fLineasGuion(c);
-    const QByteArray bytes = textfile::toCp1252(lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QByteArray bytes = fBytesGuion();
     for (auto _ : state) {
         ArchivoTemporal guion(b.rpt);
         guion.escribir(bytes);
@@ -195,8 +201,7 @@ void BM_CorridaDeclaracion(benchmark::State &state)
     msg::ScriptedAnswerer mensajes;
     for (auto _ : state) {
         DestinoImpresora impresora(QStringLiteral("banco"));
-        MotorImpresion motor(MotorImpresion::ModoImprimir, impresora,
-                             RegistroGuion{b.db.get(), b.rpt, QStringLiteral("USUARIO1"), QStringLiteral("PR0003"), kRuc});
+        MotorImpresion motor(MotorImpresion::ModoImprimir, impresora, b.registro());
         DatosImpresion d;
         d.sRuc = kRuc;
         d.sRaSoc = QStringLiteral("COMERCIAL SAN JUAN S.A.");

@@ -100,7 +100,7 @@ private slots:
         QTest::addColumn<QList<int>>("entrada");   // W H T S V
         QTest::addColumn<QList<int>>("salida");    // vsb left, vsb height, background w h, hsb width, hsb top
         QTest::newRow("ventana comun") << QList<int>{12000, 9000, 600, 255, 255}
-                                       << QList<int>{11645, 7745, 11545, 7745, 11645, 7745};
+                                       << QList<int>{11645, 7145, 11545, 7145, 11645, 7745};
         QTest::newRow("ventana diminuta") << QList<int>{300, 1000, 600, 255, 255} << QList<int>{0, 0, 0, 0, 0, 0};
     }
     void geometria()

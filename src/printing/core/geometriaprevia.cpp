@@ -3,8 +3,11 @@
 
 GeometriaPrevia fGeometriaPrevia(int W, int H, int T, int S, int V)
 {
-    const int alto = qMax(0, H - (T + S + 400));
-    return {qMax(0, W - (V + 100)), alto, qMax(0, W - (V + 200)), alto, qMax(0, W - (V + 100)), alto};
+    // The background and the vertical bar hang from the toolbar down to the
+    // horizontal bar, so the page never shows below that bar.
+    const int hsbTop = qMax(0, H - (T + S + 400));
+    const int alto = qMax(0, hsbTop - T);
+    return {qMax(0, W - (V + 100)), alto, qMax(0, W - (V + 200)), alto, qMax(0, W - (V + 100)), hsbTop};
 }
 
 CuadrePrevia fCuadrePrevia(int paginaAncho, int paginaAlto, int vsbAlto, int fondoAncho)

@@ -5,8 +5,9 @@
 #include <QString>
 
 // W and H the window's outer size, T the toolbar's height, S the horizontal
-// bar's height, V the vertical bar's width. A size the rules make negative
-// (a very small window) is 0.
+// bar's height, V the vertical bar's width. The horizontal bar's top is
+// H - (T + S + 400); the background and the vertical bar run from the
+// toolbar down to it. A size the rules make negative (a very small window) is 0.
 struct GeometriaPrevia {
     int vsbLeft;
     int vsbHeight;

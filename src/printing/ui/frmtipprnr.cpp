@@ -72,14 +72,16 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
     const int lefts[3] = {4880, 6210, 7540};
     for (int i = 0; i < 3; ++i)
         fColocar(CmdImprimir[i], lefts[i], 3720, 1215, 375);
-    grdContrib->setColumnWidth(0, fPx(1300));
-    grdContrib->setColumnWidth(1, fPx(2600));
-    grdContrib->setColumnWidth(2, fPx(700));
-    grdContrib->setColumnWidth(3, fPx(950));
-    grdContrib->setColumnWidth(4, fPx(900));
-    grdContrib->setColumnWidth(5, fPx(1050));
-    grdContrib->setColumnWidth(6, fPx(800));
-    grdContrib->setColumnWidth(7, fPx(500));
+    // The grid's small print, as designed; the name takes what the other
+    // columns leave (3300 twips in the saved list's narrower grid).
+    QFont letra = grdContrib->font();
+    letra.setPointSize(8);
+    grdContrib->setFont(letra);
+    grdContrib->horizontalHeader()->setFont(letra);
+    grdContrib->horizontalHeader()->setMinimumSectionSize(24);
+    for (int c = 0; c < 8; ++c)
+        grdContrib->horizontalHeader()->setSectionResizeMode(c, c == 1 ? QHeaderView::Stretch
+                                                                     : QHeaderView::ResizeToContents);
     pTamanoForm(this, 4650, 9120);
 
     connect(grdContrib, &QTableWidget::cellDoubleClicked, this, &FrmTipPrnR::grdContrib_DblClick);
@@ -107,7 +109,6 @@ void FrmTipPrnR::Form_Load()
         for (int i = 0; i < 3; ++i)
             CmdImprimir[i]->move(fPx(lefts[i]), CmdImprimir[i]->y());
         grdContrib->resize(fPx(6300), grdContrib->height());
-        grdContrib->setColumnWidth(1, fPx(3300));
         for (int c = 4; c <= 7; ++c)
             grdContrib->setColumnHidden(c, true);
     }
