@@ -19,6 +19,7 @@
 #include "printing/core/paginasprevia.h"
 #include "printing/ui/destinoimpresora.h"
 #include "printing/ui/frmvprevia.h"
+#include "shell/core/modglobal.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -74,8 +75,10 @@ struct Banco {
     std::shared_ptr<Database> db = env.abrir();
     QString rpt = env.sysPath + QStringLiteral("RPT/");
     QString pdf = env.sysPath + QStringLiteral("TMP/");
+    cUtilitario util;
     Banco()
     {
+        goUtilitario = &util;
         qputenv("QX_PRINTER_PDF", pdf.toLocal8Bit());
         // A full declaration: every box of the return and the answers.
         Transaction t(*db, true);

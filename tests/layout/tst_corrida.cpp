@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "printing/core/lineaguion.h"
 #include "shell/core/errorejecucion.h"
+#include "shell/core/modglobal.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -66,6 +67,10 @@ struct Base {
     testdb::Entorno env;
     std::shared_ptr<Database> db = env.abrir();
     QString rpt = env.sysPath + QStringLiteral("RPT/");
+    cUtilitario util;   // the page layouts fill their amounts out with it
+
+    Base() { goUtilitario = &util; }
+    ~Base() { goUtilitario = nullptr; }
 
     void det(const QString &casilla, const QString &valor)
     {

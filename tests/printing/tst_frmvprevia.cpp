@@ -28,10 +28,12 @@ struct Base {
     std::shared_ptr<Database> db = env.abrir();
     QString rpt = env.sysPath + QStringLiteral("RPT/");
     QString pdf = env.sysPath + QStringLiteral("TMP/");
+    cUtilitario util;
 
     Base()
     {
         gdbBase = db;
+        goUtilitario = &util;
         gsRutaRpt = rpt;
         gsUsuario = QStringLiteral("USUARIO1");
         gsPeriodo = QStringLiteral("1998");
@@ -48,6 +50,7 @@ struct Base {
         registro::limpiar();
         qunsetenv("QX_PRINTER_PDF");
         gdbBase.reset();
+        goUtilitario = nullptr;
     }
     void preparar(frmVPrevia &w, bool anexo) const
     {
