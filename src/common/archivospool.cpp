@@ -27,15 +27,15 @@ QString fCausa(int errnum)
 {
     switch (errnum) {
     case EACCES:
-    case EPERM:  return QStringLiteral("permiso denegado");
-    case ENOENT: return QStringLiteral("no existe");
+    case EPERM:   return QStringLiteral("permiso denegado");
+    case ENOENT:  return QStringLiteral("no existe");
     case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
-    case EISDIR: return QStringLiteral("es una carpeta");
-    case EROFS:  return QStringLiteral("el disco es de solo lectura");
+    case EISDIR:  return QStringLiteral("es una carpeta");
+    case EROFS:   return QStringLiteral("el disco es de solo lectura");
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("no hay espacio en el disco");
-    case EXDEV:  return QStringLiteral("otro disco");
-    default:     return QStringLiteral("error %1 del sistema").arg(errnum);
+    case EDQUOT:  return QStringLiteral("no hay espacio en el disco");
+    case EXDEV:   return QStringLiteral("la carpeta de destino está en otro disco");
+    default:      return QStringLiteral("error %1 del sistema").arg(errnum);
     }
 }
 
@@ -84,10 +84,7 @@ struct Publicacion {
 class Diario {
 public:
     Diario() : m_previo(s_actual) { s_actual = this; }
-    ~Diario()
-    {
-        s_actual = m_previo;
-    }
+    ~Diario() { s_actual = m_previo; }
     static Diario *actual() { return s_actual; }
     void anotar(Publicacion p) { m_hechas.push_back(std::move(p)); }
 
@@ -189,7 +186,7 @@ void ArchivoTemporal::publicar(const QString &destino)
         // Keep the file about to be replaced, so that a failed registration
         // can put it back.
         QFile previo(destino);
-        if (previo.exists()) {
+        if (QFileInfo(destino).isFile()) {
             if (!previo.open(QIODevice::ReadOnly))
                 throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
             hecha.anterior = std::make_unique<ArchivoTemporal>(QFileInfo(destino).absolutePath());

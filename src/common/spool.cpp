@@ -27,8 +27,12 @@ QString fRegistrarSpool(Database &db, const QString &sCodRep, const QVariant &ti
     const qint64 secTipo = numeroLeido(
         db.scalar(QStringLiteral("SELECT max(Secuencia) AS SecTipo FROM SPOOL WHERE CodRep = ?"), {sCodRep}),
         QStringLiteral("Secuencia"));
+    // Only the names this numbering gives count, compared as numbers: a
+    // foreign "ABC.PRN" is passed over, and a short "0000009.PRN" does not
+    // outrank "00000010.PRN" as it would as text.
     const qint64 secRep = numeroLeido(
-        db.scalar(QStringLiteral("SELECT max(substr(Archivo, 1, 8)) AS SecRep FROM SPOOL")),
+        db.scalar(QStringLiteral("SELECT max(CAST(substr(Archivo, 1, 8) AS INTEGER)) AS SecRep FROM SPOOL"
+                                 " WHERE substr(Archivo, 1, 8) GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]'")),
         QStringLiteral("Archivo"));
 
     const QString archivo = vb::Format(double(secRep + 1), QStringLiteral("00000000")) + QStringLiteral(".PRN");

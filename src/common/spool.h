@@ -6,7 +6,10 @@
 // one name twice. tipDoc is the document type as the caller has it (Qx381: the
 // number 6; 0951REP: the text of its command line). tipDocColumn is the column
 // name as the caller writes it ("tip_doc_d" or "Tip_doc_d").
-// Raises DbError on a database error or a non-numeric Archivo; then no row is added.
+// The file number follows the highest one among the rows whose Archivo starts
+// with eight digits; other rows do not count.
+// Raises DbError on a database error or a non-numeric Secuencia of the code;
+// then no row is added.
 QString fRegistrarSpool(Database &db, const QString &sCodRep, const QVariant &tipDoc,
                         const QString &sDocId, const QString &usuario,
                         const QString &tipDocColumn = QStringLiteral("tip_doc_d"));

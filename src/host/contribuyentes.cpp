@@ -27,6 +27,9 @@ QString fAgregarContribuyente(Database &db, const QString &usuario, const QStrin
         return QStringLiteral("El número de RUC ingresado no es válido.");
     if (razon.isEmpty())
         return QStringLiteral("Debe ingresar la razón social del contribuyente.");
+    // The check and the row in one transaction: two hosts adding the same
+    // taxpayer at once register it once.
+    Transaction t(db);
     const QVariant existe = db.scalar(QStringLiteral("SELECT count(*) FROM CONT WHERE Tip_doc_d = 6"
                                                      " AND trim(Doc_id_d) = ? COLLATE NOCASE"),
                                       {numero});
@@ -37,6 +40,7 @@ QString fAgregarContribuyente(Database &db, const QString &usuario, const QStrin
                                        {QStringLiteral("Usuario"), usuario},
                                        {QStringLiteral("Nombre"), razon},
                                        {QStringLiteral("Tipo_Ingreso"), 1}});
+    t.commit();
     return QString();
 }
 

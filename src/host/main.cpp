@@ -3,14 +3,32 @@
 #include "host/entorno.h"
 #include "host/frmvelantis.h"
 #include "platform/gui/msgboxwidget.h"
+#include "platform/gui/pantalla.h"
 #include "platform/msgbox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // Without a display Qt's X11 platform would abort the program: say what
+    // is missing instead (on standard error, there being no window for it).
+    std::unique_ptr<QApplication> aplicacion;
+    {
+        SondaPantalla sonda;
+        if (!sonda.disponible()) {
+            const QString pantalla = qEnvironmentVariable("DISPLAY");
+            msg::MsgBox(pantalla.isEmpty()
+                            ? QStringLiteral("Velantis necesita una pantalla X: la variable DISPLAY no está definida.")
+                            : QStringLiteral("Velantis necesita una pantalla X: no se pudo abrir la pantalla \"%1\".")
+                                  .arg(pantalla),
+                        16, QStringLiteral("Velantis"));
+            return 1;
+        }
+        aplicacion = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication &app = *aplicacion;
     QApplication::setApplicationName(QStringLiteral("velantis"));
     msg::installWidgetHandler();
 

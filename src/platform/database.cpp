@@ -10,8 +10,6 @@ namespace {
 
 // Waiting time for the open probe: short, so that a locked file fails at once.
 constexpr int kProbeTimeoutMs = 250;
-// Waiting time for every later statement: another program may be writing.
-constexpr int kBusyTimeoutMs = 5000;
 
 QAtomicInt g_connectionCounter;
 
@@ -114,7 +112,7 @@ std::shared_ptr<Database> Database::open(const QString &path, const QString &wor
     // Probe: reading the schema fails at once on a locked or foreign file.
     try {
         db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        db->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs));
+        db->setBusyTimeout(kBusyTimeoutMs);
     } catch (const DbError &e) {
         if (e.number == dberr::FormatoNoReconocido)
             throw DbError(e.number, notADbText(path));
@@ -138,6 +136,12 @@ Database::~Database()
 QSqlDatabase Database::handle() const
 {
     return QSqlDatabase::database(m_connection, false);
+}
+
+void Database::setBusyTimeout(int ms)
+{
+    // Every later statement waits this long for another program's lock.
+    exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(qMax(0, ms)));
 }
 
 void Database::check(const QString &sql) const

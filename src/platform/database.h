@@ -45,7 +45,8 @@ using Registro = QList<Campo>;
 class Database {
 public:
     // Opens an existing file read-write (never creates it), busy timeout of a
-    // few seconds, probe query so that a locked or foreign file fails at once.
+    // few seconds (kBusyTimeoutMs), probe query so that a locked or foreign
+    // file fails at once.
     // The workgroup file, user and password are only recorded.
     static std::shared_ptr<Database> open(const QString &path, const QString &workgroup = QString(),
                                           const QString &user = QString(), const QString &password = QString());
@@ -57,6 +58,11 @@ public:
     QString workgroup() const { return m_workgroup; }
     QString user() const { return m_user; }
     QSqlDatabase handle() const;
+
+    // How long a statement waits for another program's lock before it fails
+    // with 3051. Tests shorten it instead of holding a lock for seconds.
+    static constexpr int kBusyTimeoutMs = 5000;
+    void setBusyTimeout(int ms);
 
     // SELECT with bound values ('?' placeholders); rows with columns found by
     // name case-insensitively. Date columns come back as stored (ISO text):
@@ -101,10 +107,15 @@ private:
 
 // One user action's writes: committed only when commit() is called, rolled
 // back when the scope ends any other way. Nested scopes become savepoints.
-// immediate=true takes the write lock at once (BEGIN IMMEDIATE).
+//
+// The outermost scope takes the write lock at once (BEGIN IMMEDIATE), so it
+// waits out the busy timeout when another program writes, and its reads and
+// writes see one state. A deferred transaction that has read cannot take the
+// lock later while another connection holds it: SQLite fails it at once,
+// without waiting. immediate=false is only for a scope that never writes.
 class Transaction {
 public:
-    explicit Transaction(Database &db, bool immediate = false);
+    explicit Transaction(Database &db, bool immediate = true);
     ~Transaction();
     void commit();
     Transaction(const Transaction &) = delete;

@@ -3,7 +3,6 @@
 #include "receipt/main000.h"
 #include "receipt/salidatexto.h"
 
-#include "common/spool.h"
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
 
@@ -263,16 +262,13 @@ DatosConstancia fDatosConstancia(const QSqlRecord &cab, const QString &sTipDoc, 
     return d;
 }
 
-QString GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
-                          const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo)
+Constancia GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
+                             const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo)
 {
-    // The SPOOL row stays only when both receipts have been written.
-    Transaction transaccion(*gdbBase, true);
-
-    const QString archivo = fRegistrarSpool(*gdbBase, QStringLiteral("PR0002"), sTipDoc, sDocId, gsUsuario,
-                                            QStringLiteral("Tip_doc_d"));
+    Constancia c;
     gsDestino = QStringLiteral("ARCHIVO");
-    giArchivoSalida = std::make_shared<ArchivoSalida>(gsRutaRpt + QStringLiteral("/") + archivo);
+    c.grafica = std::make_shared<ArchivoSalida>(gsRutaRpt);
+    giArchivoSalida = c.grafica;
 
     const QList<QSqlRecord> filas = fFilasCab(sTipDoc, sDocId, sFormulario, sPeriodo);
     int pagina = 0;
@@ -284,10 +280,9 @@ QString GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const Q
         pTablaRechazo();
         pCopia(d, kSegundaCopia);
     }
-    giArchivoSalida->cerrar();
+    c.grafica->cerrar();
 
-    const QString base = sFormulario + sPeriodo + sMarcaArchivo + sControl;
-    pConstanciaTexto(sTipDoc, sDocId, sFormulario, sPeriodo, sControl, base);
-    transaccion.commit();
-    return base;
+    c.texto = fConstanciaTexto(sTipDoc, sDocId, sFormulario, sPeriodo, sControl);
+    c.base = sFormulario + sPeriodo + sMarcaArchivo + sControl;
+    return c;
 }

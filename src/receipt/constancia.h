@@ -4,13 +4,24 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
-// Writes both receipts of every CAB row of the key and returns the text
-// receipt's base name (sFormulario & sPeriodo & sMarcaArchivo & sControl).
-// Stops at the first error (ErrorVB or DbError); the SPOOL row is then
-// withdrawn with everything else the run would have stored.
-QString GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
-                          const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo);
+class ArchivoSalida;
+
+// Both receipts of one run, composed and closed under temporary names; they
+// get their names (and the graphic one its SPOOL row) only when the run has
+// everything ready.
+struct Constancia {
+    QString base;                             // sFormulario & sPeriodo & sMarcaArchivo & sControl
+    std::shared_ptr<ArchivoSalida> grafica;   // the print script, named by the spool registration
+    std::shared_ptr<ArchivoSalida> texto;     // the text receipt, gsRutaRpt & base & ".PRN"
+};
+
+// Writes both receipts of every CAB row of the key into temporary files of
+// the report folder. Stops at the first error (ErrorVB or DbError); then the
+// temporary files go with it.
+Constancia GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
+                             const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo);
 
 QString fNombreContribuyente(int iTipDoc, const QString &sDocId);
 QString fTipoDocumento(int iTipDoc);
@@ -50,6 +61,7 @@ QString fFechaHoy();    // "dd/mm/yyyy"
 QString fHoraAhora();   // "hh:mm:ss"
 int fTipoNumerico(const QString &sTipDoc);   // the type as a 16-bit integer
 
-// Second pass: the text receipt gsRutaRpt & base & ".PRN".
-void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
-                      const QString &sPeriodo, const QString &sControl, const QString &sBase);
+// Second pass: the text receipt, a temporary file of the report folder.
+std::shared_ptr<ArchivoSalida> fConstanciaTexto(const QString &sTipDoc, const QString &sDocId,
+                                                const QString &sFormulario, const QString &sPeriodo,
+                                                const QString &sControl);

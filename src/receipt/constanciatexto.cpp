@@ -66,11 +66,13 @@ void pTablaRechazoTexto()
 
 } // namespace
 
-void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
-                      const QString &sPeriodo, const QString &sControl, const QString &sBase)
+std::shared_ptr<ArchivoSalida> fConstanciaTexto(const QString &sTipDoc, const QString &sDocId,
+                                                const QString &sFormulario, const QString &sPeriodo,
+                                                const QString &sControl)
 {
     gsDestino = QStringLiteral("ARCHIVO");
-    giArchivoSalida = std::make_shared<ArchivoSalida>(gsRutaRpt + sBase + QStringLiteral(".PRN"));
+    const auto texto = std::make_shared<ArchivoSalida>(gsRutaRpt);
+    giArchivoSalida = texto;
 
     const QList<QSqlRecord> filas = fFilasCab(sTipDoc, sDocId, sFormulario, sPeriodo);
     int pagina = 0;
@@ -98,5 +100,6 @@ void pConstanciaTexto(const QString &sTipDoc, const QString &sDocId, const QStri
         pCopiaTexto(d);
         pSalidaLinea(QStringLiteral("<!np!>"));
     }
-    giArchivoSalida->cerrar();
+    texto->cerrar();
+    return texto;
 }

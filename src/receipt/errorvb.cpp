@@ -10,6 +10,7 @@ QString descripcion(int numero)
     case TiposNoCoinciden:    return QStringLiteral("No coinciden los tipos");
     case ArchivoNoEncontrado: return QStringLiteral("No se encontró el archivo");
     case ErrorEntradaSalida:  return QStringLiteral("Error de E/S en el dispositivo");
+    case DiscoLleno:          return QStringLiteral("Disco lleno");
     case AccesoRuta:          return QStringLiteral("Error de acceso a la ruta o el archivo");
     case RutaNoEncontrada:    return QStringLiteral("No se encontró la ruta de acceso");
     case SinImpresora:        return QStringLiteral("No hay ninguna impresora instalada");

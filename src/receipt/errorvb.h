@@ -19,6 +19,7 @@ enum {
     TiposNoCoinciden = 13,
     ArchivoNoEncontrado = 53,
     ErrorEntradaSalida = 57,
+    DiscoLleno = 61,
     AccesoRuta = 75,
     RutaNoEncontrada = 76,
     SinImpresora = 482

@@ -3,6 +3,7 @@
 #include "receipt/errorvb.h"
 #include "receipt/salidatexto.h"
 
+#include "common/archivospool.h"
 #include "platform/inifile.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
@@ -11,8 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 std::shared_ptr<Database> gdbBase;
 QString gsSysPath;
@@ -51,18 +50,17 @@ bool fNombreValido(const QString &sBase)
     return !sBase.contains(QLatin1Char('/')) && !sBase.contains(QChar(0));
 }
 
-void pCopiarArchivo(const QString &origen, const QString &destino)
+// The text for the host's temporary folder: a copy of the rendered text,
+// composed there under a temporary name.
+std::unique_ptr<ArchivoTemporal> fCopiaTemporal(const QString &origen, const QString &carpeta)
 {
     QFile entrada(origen);
     if (!entrada.open(QIODevice::ReadOnly))
-        errvb::lanzar(QFileInfo(origen).absoluteDir().exists() ? errvb::ArchivoNoEncontrado
-                                                                : errvb::RutaNoEncontrada);
+        errvb::lanzar(errvb::ArchivoNoEncontrado);
     const QByteArray datos = entrada.readAll();
-    if (!QFileInfo(destino).absoluteDir().exists())
-        errvb::lanzar(errvb::RutaNoEncontrada);
-    QSaveFile salida(destino);
-    if (!salida.open(QIODevice::WriteOnly) || salida.write(datos) != datos.size() || !salida.commit())
-        errvb::lanzar(errvb::AccesoRuta);
+    auto copia = std::make_unique<ArchivoTemporal>(carpeta);
+    copia->escribir(datos);
+    return copia;
 }
 
 } // namespace
@@ -132,17 +130,37 @@ int fCorrida(int argc, char **argv)
         LeerIni();
         const LineaComando lc = fCortarLineaComando(texto);
         const QString base = lc.sFormulario + lc.sPeriodo + lc.sMarcaArchivo + lc.sControl;
-        if (!fNombreValido(base)) {
-            msg::MsgBox(QStringLiteral("La línea de comandos da un nombre de archivo no válido (\"") + base
-                            + QStringLiteral("\"): los archivos de la constancia deben quedar en las carpetas de reportes y temporal."),
+        if (base.isEmpty() || !fNombreValido(base)) {
+            msg::MsgBox(base.isEmpty()
+                            ? QStringLiteral("La línea de comandos no da el formulario ni el período: "
+                                             "los archivos de la constancia no tendrían nombre.")
+                            : QStringLiteral("La línea de comandos da un nombre de archivo no válido (\"") + base
+                                  + QStringLiteral("\"): los archivos de la constancia deben quedar en las carpetas de reportes y temporal."),
                         16, QStringLiteral("Error en la línea de comandos"));
             return 1;
         }
-        const QString sBase = GenerarConstancia(lc.sTipDoc, lc.sDocId, lc.sFormulario, lc.sPeriodo,
-                                                lc.sControl, lc.sMarcaArchivo);
-        if (!pImprimirReporte(sBase + QStringLiteral(".PRN"), QStringLiteral("ARCHIVO")))
+        // What killed runs left behind; files of runs still going stay.
+        ArchivoTemporal::limpiarHuerfanos(gsRutaRpt);
+        ArchivoTemporal::limpiarHuerfanos(gsRutaTmp);
+
+        // Everything is composed under temporary names first; the files get
+        // their names, and the receipt its SPOOL row, together at the end.
+        const Constancia c = GenerarConstancia(lc.sTipDoc, lc.sDocId, lc.sFormulario, lc.sPeriodo,
+                                               lc.sControl, lc.sMarcaArchivo);
+        const QString sGuion = c.base + QStringLiteral(".PRN");
+        gsArchivoTexto = gsRutaRpt + QStringLiteral("/") + fNombreTexto(sGuion);
+        std::shared_ptr<ArchivoSalida> txt;
+        if (!pRenderizarGuion(c.texto->ruta(), QStringLiteral("ARCHIVO"), &txt))
             return 1;
-        pCopiarArchivo(gsArchivoTexto, gsRutaTmp + sBase + QStringLiteral(".TXT"));
+        const auto copia = fCopiaTemporal(txt->ruta(), gsRutaTmp);
+
+        fRegistrarYPublicar(*gdbBase, QStringLiteral("PR0002"), lc.sTipDoc, lc.sDocId, gsUsuario,
+                            QStringLiteral("Tip_doc_d"), [&](const QString &archivo) {
+                                c.grafica->publicar(gsRutaRpt + QStringLiteral("/") + archivo);
+                                c.texto->publicar(gsRutaRpt + sGuion);
+                                txt->publicar(gsArchivoTexto);
+                                copia->publicar(gsRutaTmp + c.base + QStringLiteral(".TXT"));
+                            });
         return 0;
     } catch (const FinPrograma &f) {
         return f.estado;
@@ -150,6 +168,8 @@ int fCorrida(int argc, char **argv)
         return pErrorEjecucion(e.numero, e.descripcion);
     } catch (const DbError &e) {
         return pErrorEjecucion(e.number, e.description);
+    } catch (const ErrorArchivo &e) {
+        return pErrorEjecucion(e.numero, errvb::descripcion(e.numero));
     }
 }
 

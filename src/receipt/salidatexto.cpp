@@ -3,6 +3,7 @@
 #include "receipt/impresora.h"
 #include "receipt/main000.h"
 
+#include "common/archivospool.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
@@ -106,14 +107,17 @@ void pMensajeImpresion(const ErrorVB &e)
 
 } // namespace
 
-ArchivoSalida::ArchivoSalida(const QString &ruta) : m_ruta(ruta)
+ArchivoSalida::ArchivoSalida(const QString &carpeta)
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    try {
+        m_archivo = std::make_unique<ArchivoTemporal>(carpeta);
+    } catch (const ErrorArchivo &e) {
         m_abierto = false;
-        errvb::lanzar(QFileInfo(ruta).absoluteDir().exists() ? errvb::AccesoRuta : errvb::RutaNoEncontrada);
+        errvb::lanzar(e.numero);
     }
 }
+
+ArchivoSalida::~ArchivoSalida() = default;
 
 void ArchivoSalida::escribir(const QString &linea)
 {
@@ -125,9 +129,21 @@ void ArchivoSalida::cerrar()
     if (!m_abierto)
         return;
     m_abierto = false;
-    QString error;
-    if (!textfile::writeLines(m_ruta, m_lineas, &error))
-        throw ErrorVB(errvb::ErrorEntradaSalida, error.isEmpty() ? errvb::descripcion(errvb::ErrorEntradaSalida) : error);
+    try {
+        m_archivo->escribirLineas(m_lineas);
+    } catch (const ErrorArchivo &e) {
+        throw ErrorVB(errvb::ErrorEntradaSalida, e.descripcion);
+    }
+}
+
+QString ArchivoSalida::ruta() const
+{
+    return m_archivo ? m_archivo->ruta() : QString();
+}
+
+void ArchivoSalida::publicar(const QString &destino)
+{
+    m_archivo->publicar(destino);
 }
 
 QString fNombreTexto(const QString &sArchivo)
@@ -175,8 +191,9 @@ void pSalidaLinea(const QString &sLinea)
     }
 }
 
-bool pImprimirReporte(const QString &sArchivo, const QString &sDestino)
+bool pRenderizarGuion(const QString &entrada, const QString &sDestino, std::shared_ptr<ArchivoSalida> *texto)
 {
+    texto->reset();
     gsFuente = QStringLiteral("Courier New");
     giTamanoFuente = 8;
     gbNegrita = false;
@@ -184,27 +201,26 @@ bool pImprimirReporte(const QString &sArchivo, const QString &sDestino)
     gbCursiva = false;
 
     std::shared_ptr<ArchivoSalida> salida;
-    auto cerrarSalida = [&] {
-        if (salida)
-            salida->cerrar();
+    // A rendering that does not reach its end leaves no text behind.
+    auto descartar = [&] {
+        if (salida && giArchivoSalida == salida)
+            giArchivoSalida.reset();
     };
     try {
         if (sDestino == QLatin1String("PRINTER")) {
             gsDestino = QStringLiteral("PRINTER");
             gpImpresora.reset();
-            gsDocumento = fNombreTexto(sArchivo);
+            gsDocumento = fNombreTexto(QFileInfo(entrada).fileName());
             gsDocumento.chop(4);
         } else {
             gsDestino = QStringLiteral("ARCHIVO");
-            gsArchivoTexto = gsRutaRpt + QStringLiteral("/") + fNombreTexto(sArchivo);
-            salida = std::make_shared<ArchivoSalida>(gsArchivoTexto);
+            salida = std::make_shared<ArchivoSalida>(gsRutaRpt);
             giArchivoSalida = salida;
         }
 
-        const QString entrada = gsRutaRpt + QStringLiteral("/") + sArchivo;
         if (!fExisteArchivo(entrada)) {
             msg::MsgBox(QStringLiteral("Archivo Físico del Reporte no Existe"), 16, QStringLiteral("Error al Imprimir"));
-            cerrarSalida();
+            descartar();
             return false;
         }
         QStringList lineas;
@@ -214,7 +230,8 @@ bool pImprimirReporte(const QString &sArchivo, const QString &sDestino)
         for (const QString &linea : lineas)
             pLineaGuion(linea);
 
-        cerrarSalida();
+        if (salida)
+            salida->cerrar();
         // Only a printer rendering has a document to end: a file rendering
         // leaves the printer alone.
         if (gsDestino == QLatin1String("PRINTER")) {
@@ -223,15 +240,30 @@ bool pImprimirReporte(const QString &sArchivo, const QString &sDestino)
         }
         if (QCoreApplication::instance())
             QCoreApplication::processEvents();
+        *texto = salida;
         return true;
     } catch (const ErrorVB &e) {
         pMensajeImpresion(e);
-        try {
-            cerrarSalida();
-        } catch (const ErrorVB &) {
-            // the rendering has already failed
-        }
         gpImpresora.reset();   // what was printed so far is handed over as it stands
+        descartar();
         return false;
     }
+}
+
+bool pImprimirReporte(const QString &sArchivo, const QString &sDestino)
+{
+    if (sDestino != QLatin1String("PRINTER"))
+        gsArchivoTexto = gsRutaRpt + QStringLiteral("/") + fNombreTexto(sArchivo);
+    std::shared_ptr<ArchivoSalida> texto;
+    if (!pRenderizarGuion(gsRutaRpt + QStringLiteral("/") + sArchivo, sDestino, &texto))
+        return false;
+    if (texto) {
+        try {
+            texto->publicar(gsArchivoTexto);
+        } catch (const ErrorArchivo &e) {
+            pMensajeImpresion(ErrorVB(e.numero, e.descripcion));
+            return false;
+        }
+    }
+    return true;
 }

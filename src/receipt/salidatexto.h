@@ -6,17 +6,24 @@
 #include <QStringList>
 #include <memory>
 
-// A sequential output file. Opening creates it empty (replacing any earlier
-// one); its lines are stored, Windows-1252 with CR LF, when it is closed.
+class ArchivoTemporal;
+
+// A sequential output file composed out of the host's sight: its lines are
+// kept until it is closed, then stored in a temporary file of its folder
+// (nothing under a name the host reads); publicar gives it its name.
 class ArchivoSalida {
 public:
-    explicit ArchivoSalida(const QString &ruta);   // raises ErrorVB
+    explicit ArchivoSalida(const QString &carpeta);   // raises ErrorVB
+    ~ArchivoSalida();
     void escribir(const QString &linea);
-    void cerrar();                                 // raises ErrorVB
+    void cerrar();                                    // raises ErrorVB
     bool abierto() const { return m_abierto; }
-    QString ruta() const { return m_ruta; }
+    QString ruta() const;                             // where the file is now
+    // Renames the closed file onto destino, replacing any earlier file.
+    // Raises ErrorArchivo.
+    void publicar(const QString &destino);
 private:
-    QString m_ruta;
+    std::unique_ptr<ArchivoTemporal> m_archivo;
     QStringList m_lineas;
     bool m_abierto = true;
 };
@@ -33,8 +40,15 @@ extern bool gbNuevaPagina;
 
 // Renders gsRutaRpt/sArchivo on the printer (sDestino "PRINTER" exactly) or
 // into gsRutaRpt/<sArchivo without its ".PRN">.txt. False when the script is
-// missing or the rendering stopped on an error (the message has been shown).
+// missing or the rendering stopped on an error (the message has been shown);
+// then no ".txt" is written and an earlier one stays as it was.
 bool pImprimirReporte(const QString &sArchivo, const QString &sDestino);
+
+// The rendering itself, of the script at the path entrada. In file mode the
+// text is left closed and unpublished in *texto, a temporary file of the
+// report folder, for the caller to name. False as pImprimirReporte; then
+// *texto is left empty.
+bool pRenderizarGuion(const QString &entrada, const QString &sDestino, std::shared_ptr<ArchivoSalida> *texto);
 
 // One line to the destination in gsDestino (a pending new page first).
 // Raises ErrorVB.

@@ -71,9 +71,16 @@ void TstFiltroTeclas::filtroNombre_data()
     QTest::newRow("blanco") << int(' ') << int(' ');
     QTest::newRow("digito") << int('4') << int('4');
     QTest::newRow("retroceso") << 8 << 8;
-    QTest::newRow("enie") << int(0xF1) << 0;
-    QTest::newRow("enie mayuscula") << int(0xD1) << 0;
-    QTest::newRow("acento") << int(0xE9) << 0;
+    // Accented letters and the enie go in as their plain letter.
+    QTest::newRow("enie") << int(0xF1) << int('N');
+    QTest::newRow("enie mayuscula") << int(0xD1) << int('N');
+    QTest::newRow("acento") << int(0xE9) << int('E');
+    QTest::newRow("acento mayuscula") << int(0xC9) << int('E');
+    QTest::newRow("dieresis") << int(0xDC) << int('U');
+    QTest::newRow("acento grave") << int(0xE0) << int('A');
+    // No plain letter under them: still refused.
+    QTest::newRow("ese aguda") << int(0xDF) << 0;
+    QTest::newRow("grado") << int(0xBA) << 0;
     QTest::newRow("guion") << int('-') << 0;
     QTest::newRow("enter") << 13 << 0;
 }

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +61,9 @@ private slots:
     void teclasEnIdentificacion_data();
     void teclasEnIdentificacion();
     void pegadoFiltrado();
+    void nombresPegados_data();
+    void nombresPegados();
+    void fechaClicEnCajaVacia();
     void largoRechazadoAlEntrar();
     void textoLargoDesdeCodigoSeConserva();
     void formatosAlEntrarYSalir();
@@ -275,7 +279,9 @@ void TstFrm381::teclasEnIdentificacion_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("teclas");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("apellidos") << "TxtNombreA" << QString::fromUtf8("pérez ñ2-") << "PREZ 2";
+    QTest::newRow("apellidos") << "TxtNombreA" << QString::fromUtf8("pérez ñ2-") << "PEREZ N2";
+    QTest::newRow("acentos") << "TxtNombreN" << QString::fromUtf8("PÉREZ GONZÁLES") << "PEREZ GONZALES";
+    QTest::newRow("enie") << "TxtNombre1A" << QString::fromUtf8("NÚÑEZ MÜLLER") << "NUNEZ MULLER";
     QTest::newRow("nombres rep") << "TxtNombre1N" << "ana" << "ANA";
     QTest::newRow("telefono") << "TxtTelefono" << "44-55a6" << "44556";
     QTest::newRow("orden") << "TxtNumOrden" << "12 34" << "1234";
@@ -316,6 +322,60 @@ void TstFrm381::pegadoFiltrado()
         QTest::keySequence(c, QKeySequence::Paste);
         QCOMPARE(w.modelo()->texto(103), QString("1234"));
     }
+}
+
+// A name pasted, or committed by an input method, keeps its accented letters
+// as their plain letters, as typing does.
+void TstFrm381::nombresPegados_data()
+{
+    QTest::addColumn<bool>("metodoEntrada");
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("pegado") << false << QString::fromUtf8("Núñez-Peña º") << "NUNEZPENA ";
+    QTest::newRow("metodo de entrada") << true << QString::fromUtf8("é") << "E";
+}
+
+void TstFrm381::nombresPegados()
+{
+    QFETCH(bool, metodoEntrada);
+    QFETCH(QString, entrada);
+    QFETCH(QString, texto);
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 5);
+    auto *t = w.findChild<TxtFiltrada *>("TxtNombreA");
+    QVERIFY(t);
+    t->setFocus();
+    if (metodoEntrada) {
+        QInputMethodEvent e;
+        e.setCommitString(entrada);
+        QApplication::sendEvent(t, &e);
+    } else {
+        QVERIFY(t->pegar(entrada));
+    }
+    QCOMPARE(t->text(), texto);
+    QCOMPARE(w.modelo()->campo(Campos::TxtNombreA), texto);
+}
+
+// A click into the empty date box starts the date at its first position,
+// wherever it falls; once something is typed the click places the cursor.
+void TstFrm381::fechaClicEnCajaVacia()
+{
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 0);
+    MaskEdBox *f = w.MkePeriodo;
+    f->setEnabled(true);
+    const QPoint derecha(f->width() - 6, f->height() / 2);
+    QTest::mouseClick(f, Qt::LeftButton, {}, derecha);
+    QCOMPARE(QApplication::focusWidget(), f);
+    QCOMPARE(f->cursorPosition(), 0);
+    QTest::keyClicks(f, "31121998");
+    QCOMPARE(f->Text(), QString("31/12/1998"));
+    QCOMPARE(w.modelo()->campo(Campos::MkePeriodo), QString("31/12/1998"));
+    QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(3, f->height() / 2));
+    QTest::mouseClick(f, Qt::LeftButton, {}, derecha);
+    QVERIFY(f->cursorPosition() > 0);
 }
 
 void TstFrm381::largoRechazadoAlEntrar()

@@ -20,6 +20,7 @@ private slots:
     void estadoInicial();
     void paginas();
     void descripciones();
+    void descripcionesSinRestosDelImpreso();
     void codigosEspeciales();
     void respuestas();
     void tasa_data();
@@ -144,6 +145,25 @@ void TstListaCasillas::descripciones()
     QCOMPARE(fDescripcion(0), QString());
     for (int n : aCasillas())
         QVERIFY2(!fDescripcion(n).isEmpty(), qPrintable(QString::number(n)));
+}
+
+// On screen the labels read as plain labels: none keeps a character that only
+// the printed form's layout explains (a parenthesis never opened or never
+// closed, a closing comma).
+void TstListaCasillas::descripcionesSinRestosDelImpreso()
+{
+    QCOMPARE(fDescripcion(301), QString("Existencias"));
+    QCOMPARE(fDescripcion(302), QString("Activo fijo Neto"));
+    for (int n : aCasillas()) {
+        const QString d = fDescripcion(n);
+        int abiertos = 0;
+        for (QChar c : d) {
+            abiertos += c == '(' ? 1 : c == ')' ? -1 : 0;
+            QVERIFY2(abiertos >= 0, qPrintable(d));
+        }
+        QVERIFY2(abiertos == 0, qPrintable(d));
+        QVERIFY2(!d.trimmed().endsWith(','), qPrintable(d));
+    }
 }
 
 void TstListaCasillas::codigosEspeciales()

@@ -79,6 +79,9 @@ private slots:
         QTest::newRow("importe negativo") << 100 << "-500" << "-500";
         QTest::newRow("501 pantalla") << 501 << "-5" << "-5";
         QTest::newRow("ruc") << 203 << "20100070970" << "20100070970";
+        // A code box holding 0 keeps it: "########" alone would show nothing.
+        QTest::newRow("ruc cero") << 226 << "0" << "0";
+        QTest::newRow("registro cero") << 209 << "0" << "0";
         QTest::newRow("zona tal cual") << 208 << "08" << "08";
         QTest::newRow("texto libre") << 225 << "DNI 08012345" << "DNI 08012345";
     }
@@ -177,6 +180,7 @@ private slots:
         QTest::newRow("IEAN con anexo") << "iean_con_anexo.det" << "1";
         QTest::newRow("IEAN sin anexo") << "iean_sin_anexo.det" << "2";
         QTest::newRow("sin IEAN") << "sin_iean.det" << "3";
+        QTest::newRow("codigos en cero") << "codigos_cero.det" << "3";
     }
     void idaYVuelta()
     {

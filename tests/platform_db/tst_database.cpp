@@ -251,6 +251,68 @@ private slots:
         QCOMPARE(rows.at(1).value(0).toString(), QStringLiteral("20000000003"));
     }
 
+    // The outermost scope holds the write lock from its start, before any
+    // statement of its own: another connection's writer cannot begin.
+    void transaccionTomaElBloqueoAlEmpezar()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        auto otro = env.abrir();
+        otro->setBusyTimeout(0);
+        {
+            Transaction t(*db);
+            try {
+                Transaction ajena(*otro);
+                QFAIL("a second writer began beside the first");
+            } catch (const DbError &e) {
+                QCOMPARE(e.number, 3051);
+            }
+            // A savepoint inside keeps working under the lock.
+            Transaction interna(*db);
+            agregarCab(*db, QStringLiteral("20000000001"));
+            interna.commit();
+            t.commit();
+        }
+        Transaction despues(*otro);
+        agregarCab(*otro, QStringLiteral("20000000002"));
+        despues.commit();
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 2);
+    }
+
+    // A transaction that reads before it writes, while another program holds
+    // the write lock: it waits for that program instead of failing at once,
+    // and fails with 3051 (nothing written) when the wait runs out.
+    void leerYEscribirJuntoAOtroPrograma_data()
+    {
+        QTest::addColumn<int>("retencion");   // ms the other program holds the lock; -1 longer than the wait
+        QTest::addColumn<bool>("escrita");
+        QTest::newRow("un segundo") << 1000 << true;
+        QTest::newRow("mas que la espera") << -1 << false;
+    }
+    void leerYEscribirJuntoAOtroPrograma()
+    {
+        QFETCH(int, retencion);
+        QFETCH(bool, escrita);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        if (!escrita)
+            db->setBusyTimeout(200);
+        testdb::EscrituraAjena ajena(env.rutaBase, retencion);
+        QVERIFY(ajena.activa());
+        try {
+            Transaction t(*db);
+            if (cuenta(*db, QStringLiteral("CAB")) == 0)
+                agregarCab(*db, QStringLiteral("20000000001"));
+            t.commit();
+            QVERIFY(escrita);
+        } catch (const DbError &e) {
+            QVERIFY2(!escrita, qPrintable(e.description));
+            QCOMPARE(e.number, 3051);
+        }
+        ajena.soltar();
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), escrita ? 1 : 0);
+    }
+
     void fallaProvocadaDejaLosDatosAnteriores()
     {
         testdb::Entorno env;

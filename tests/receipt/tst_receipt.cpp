@@ -5,6 +5,7 @@
 #include "platform/textfile.h"
 #include "../support/testdb.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -126,6 +128,31 @@ struct Host {
         cab(QStringLiteral("1500000"), QString(), QString(), 0);
         cont(QStringLiteral("  EMPRESA ANDINA S.A.  "));
         param();
+    }
+    static void poner(const QString &ruta, const QByteArray &datos)
+    {
+        QFile f(ruta);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(datos);
+    }
+    // The files of the report and temporary folders, hidden ones included,
+    // each with its content.
+    QStringList recibos() const
+    {
+        QStringList l;
+        for (const QString &carpeta : {rpt, tmp})
+            for (const QString &a : archivos(carpeta))
+                l << carpeta + a + QStringLiteral(": ") + QString::fromLatin1(leer(carpeta + a));
+        return l;
+    }
+    // An earlier run's receipt under the given base name; what the folders hold.
+    QStringList recibosAnteriores(const QString &base) const
+    {
+        poner(rpt + QStringLiteral("00000001.PRN"), "anterior grafico");
+        poner(rpt + base + QStringLiteral(".PRN"), "anterior guion");
+        poner(rpt + base + QStringLiteral(".txt"), "anterior texto");
+        poner(tmp + base + QStringLiteral(".TXT"), "anterior copia");
+        return recibos();
     }
     int filasSpool() const { return db->scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt(); }
     QString traza() const { return env.sysPath + QStringLiteral("Trace.txt"); }
@@ -457,24 +484,32 @@ private slots:
         QCOMPARE(leer(h.tmp + base + QStringLiteral(".TXT")), texto);
     }
 
-    // Fields that would put a file outside the report or temporary folder.
-    void rutaFuera_data()
+    // Lines whose fields give the files no name, or one outside the report
+    // or temporary folder: refused before anything is written.
+    void lineaRechazada_data()
     {
         QTest::addColumn<QString>("linea");
-        QTest::newRow("barra en el control") << "0620100066603    0951199800A/../../x";
-        QTest::newRow("barra como marca") << "0620100066603    0951199800/00012345";
-        QTest::newRow("subida en el formulario") << "0620100066603    ../.199800A00012345";
+        QTest::addColumn<QString>("mensaje");
+        const QString fuera = QStringLiteral("La línea de comandos da un nombre de archivo no válido");
+        const QString vacia = QStringLiteral("La línea de comandos no da el formulario ni el período");
+        QTest::newRow("barra en el control") << "0620100066603    0951199800A/../../x" << fuera;
+        QTest::newRow("barra como marca") << "0620100066603    0951199800/00012345" << fuera;
+        QTest::newRow("subida en el formulario") << "0620100066603    ../.199800A00012345" << fuera;
+        QTest::newRow("sin argumento") << "" << vacia;
+        QTest::newRow("solo tipo y documento") << "0620100066603" << vacia;
+        QTest::newRow("documento completo, sin formulario") << "0620100066603    " << vacia;
     }
-    void rutaFuera()
+    void lineaRechazada()
     {
         QFETCH(QString, linea);
+        QFETCH(QString, mensaje);
         Host h;
         QVERIFY(h.env.valido());
         h.declaracion();
         const QStringList antes = QDir(h.env.sysPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         const QStringList raiz = QDir(h.env.sysPath + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         const Corrida c = correr(linea);
-        QVERIFY2(c.error.startsWith(QStringLiteral("Error en la línea de comandos: ")), qPrintable(c.error));
+        QVERIFY2(c.error.startsWith(QStringLiteral("Error en la línea de comandos: ") + mensaje), qPrintable(c.error));
         QVERIFY(c.estado > 0);
         QCOMPARE(h.filasSpool(), 0);
         QCOMPARE(archivos(h.rpt), QStringList());
@@ -516,24 +551,150 @@ private slots:
         QVERIFY(!QFile::exists(h.rpt + kBase + QStringLiteral(".txt")));
     }
 
-    // A rendering that stops on an error gives no copy for the host.
+    // A rendering that stops on an error ("<!" without "!>" in a field)
+    // registers nothing and names no file: the receipt of an earlier run
+    // with the same name stays as it was.
+    void errorRenderizado_data()
+    {
+        QTest::addColumn<QString>("linea");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("en la razón social") << kLinea << "<!ACME" << kBase;
+        QTest::newRow("en el número de control")
+            << "0620100066603    0951199800A<!012345" << "EMPRESA ANDINA S.A." << "0951199800A<!012345";
+    }
     void errorRenderizado()
     {
+        QFETCH(QString, linea);
+        QFETCH(QString, nombre);
+        QFETCH(QString, base);
         Host h;
         QVERIFY(h.env.valido());
         h.cab(QStringLiteral("1500000"), QString(), QString(), 0);
-        h.cont(QStringLiteral("<!ACME"));
+        h.cont(nombre);
         h.param();
-        const Corrida c = correr(kLinea);
+        const QStringList anteriores = h.recibosAnteriores(base);
+        const Corrida c = correr(linea);
         QCOMPARE(c.error, QStringLiteral("Impresión: Error Técnico : ( 5) Llamada a procedimiento o argumento no válidos\n"));
         QVERIFY(c.estado > 0);
-        QCOMPARE(archivos(h.tmp), QStringList());
-        // what was rendered before the faulty line
-        const QByteArray completo = esperado(QStringLiteral("efectivo.txt"));
-        int fin = 0;
-        for (int i = 0; i < 6; ++i)
-            fin = completo.indexOf("\r\n", fin) + 2;
-        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), completo.left(fin));
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(h.recibos(), anteriores);
+    }
+
+    // A failure after the registration (a file that cannot take its name, a
+    // commit that times out behind a reader) takes back the SPOOL row and
+    // every file already named; replaced files come back.
+    void fallaTrasRegistro_data()
+    {
+        QTest::addColumn<QString>("falla");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("el texto no puede tomar su nombre")
+            << "carpeta" << "0951REP: Se ha producido el error '75' en tiempo de ejecución:\n\n"
+                            "Error de acceso a la ruta o el archivo\n";
+        QTest::newRow("commit tras un lector")
+            << "lector" << "0951REP: Se ha producido el error '3051' en tiempo de ejecución:\n\n"
+                           "La base de datos está bloqueada por otro usuario o no tiene permiso para modificarla.\n";
+    }
+    void fallaTrasRegistro()
+    {
+        QFETCH(QString, falla);
+        QFETCH(QString, mensaje);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QStringList anteriores;
+        QSqlQuery lector(h.db->handle());
+        if (falla == QLatin1String("carpeta")) {
+            // the earlier receipt, but a folder where its text should be
+            Host::poner(h.rpt + kBase + QStringLiteral(".PRN"), "anterior");
+            Host::poner(h.tmp + kBase + QStringLiteral(".TXT"), "anterior");
+            QVERIFY(QDir().mkpath(h.rpt + kBase + QStringLiteral(".txt")));
+            anteriores = h.recibos();
+        } else {
+            anteriores = h.recibosAnteriores(kBase);
+            QVERIFY(lector.exec(QStringLiteral("BEGIN")));
+            QVERIFY(lector.exec(QStringLiteral("SELECT count(*) FROM SPOOL")) && lector.next());
+        }
+        const Corrida c = correr(kLinea);
+        if (lector.isActive()) {
+            lector.finish();
+            QVERIFY(lector.exec(QStringLiteral("ROLLBACK")));
+        }
+        QCOMPARE(c.error, mensaje);
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(h.recibos(), anteriores);
+    }
+
+    // A run killed after composing its receipts, before registering them,
+    // leaves neither a row nor a named file; its temporary files are removed
+    // by the next run, which gets the first spool number.
+    void muerteAntesDelRegistro()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        // Holding the write lock keeps the run waiting at its registration.
+        QSqlQuery escritor(h.db->handle());
+        QVERIFY(escritor.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QProcess p;
+        p.start(QStringLiteral(QX_BIN_DIR "/0951REP"), {kLinea});
+        QVERIFY(p.waitForStarted());
+        const QStringList patron = {QStringLiteral(".qx-*.tmp")};
+        QDeadlineTimer plazo(30000);
+        while (QDir(h.tmp).entryList(patron, QDir::Files | QDir::Hidden).isEmpty() && !plazo.hasExpired()
+               && p.state() == QProcess::Running)
+            QThread::msleep(2);
+        QCOMPARE(p.state(), QProcess::Running);
+        p.kill();
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QVERIFY(escritor.exec(QStringLiteral("ROLLBACK")));
+
+        QCOMPARE(h.filasSpool(), 0);
+        // graphic receipt, text receipt and its rendering; the copy for the host
+        QCOMPARE(QDir(h.rpt).entryList(patron, QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(QDir(h.tmp).entryList(patron, QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(archivos(h.rpt).size(), 3);
+        QCOMPARE(archivos(h.tmp).size(), 1);
+
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(archivos(h.rpt), QStringList({QStringLiteral("00000001.PRN"), kBase + QStringLiteral(".PRN"),
+                                               kBase + QStringLiteral(".txt")}));
+        QCOMPARE(archivos(h.tmp), QStringList({kBase + QStringLiteral(".TXT")}));
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000001.PRN")), esperado(QStringLiteral("efectivo.prn")));
+        QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), esperado(QStringLiteral("efectivo.txt")));
+        QCOMPARE(h.filasSpool(), 1);
+    }
+
+    // Rows whose Archivo this numbering did not give count for nothing.
+    void spoolAjeno_data()
+    {
+        QTest::addColumn<QStringList>("existentes");
+        QTest::addColumn<QString>("archivo");
+        QTest::newRow("ABC.PRN") << QStringList{QStringLiteral("ABC.PRN")} << "00000001.PRN";
+        QTest::newRow("00000010.PRN y 0000009.PRN")
+            << QStringList{QStringLiteral("00000010.PRN"), QStringLiteral("0000009.PRN")} << "00000011.PRN";
+    }
+    void spoolAjeno()
+    {
+        QFETCH(QStringList, existentes);
+        QFETCH(QString, archivo);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        for (const QString &a : existentes)
+            h.db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d,"
+                                      " Doc_id_d) VALUES ('PR0003', '000001', ?, '1999-01-02 08:00:00', 'OTRO', 6,"
+                                      " '20100066603')"),
+                       {a});
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(h.db->scalar(QStringLiteral("SELECT Archivo FROM SPOOL WHERE Usuario <> 'OTRO'")).toString(), archivo);
+        QCOMPARE(leer(h.rpt + archivo), esperado(QStringLiteral("efectivo.prn")));
     }
 };
 

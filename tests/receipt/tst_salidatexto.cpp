@@ -57,6 +57,12 @@ class TstSalidaTexto : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
+    // Hidden files the engine left in the report folder.
+    QStringList temporales()
+    {
+        return QDir(gsRutaRpt).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -103,6 +109,7 @@ private slots:
         QVERIFY(pImprimirReporte(QStringLiteral("G.PRN"), destino));
         QCOMPARE(gsDestino, QStringLiteral("ARCHIVO"));
         QCOMPARE(leer(QStringLiteral("G.txt")), crlf(salida));
+        QCOMPARE(temporales(), QStringList());
         QCOMPARE(mensajes.shown().size(), 0);
         QCOMPARE(m_pedidos, QStringList());   // the printer is left alone
     }
@@ -156,10 +163,13 @@ private slots:
         QCOMPARE(mensajes.shown()[0].text, QStringLiteral("Archivo Físico del Reporte no Existe"));
         QCOMPARE(mensajes.shown()[0].style, 16);
         QCOMPARE(mensajes.shown()[0].title, QStringLiteral("Error al Imprimir"));
-        QCOMPARE(leer(QStringLiteral("NADA.txt")), QByteArray());
+        // no text is written: the earlier one stays as it was
+        QCOMPARE(leer(QStringLiteral("NADA.txt")), crlf({QStringLiteral("anterior")}));
+        QCOMPARE(temporales(), QStringList());
     }
 
-    // A rendering that stops on an error fails: the text is incomplete.
+    // A rendering that stops on an error fails and leaves no text, whole or
+    // partial, under the name the host reads.
     void errorDeEtiqueta_data()
     {
         QTest::addColumn<QString>("linea");
@@ -181,7 +191,8 @@ private slots:
         QCOMPARE(mensajes.shown()[0].text, mensaje);
         QCOMPARE(mensajes.shown()[0].style, 16);
         QCOMPARE(mensajes.shown()[0].title, QStringLiteral("Impresión"));
-        QCOMPARE(leer(QStringLiteral("E.txt")), crlf({QStringLiteral("uno")}));
+        QVERIFY(!QFile::exists(gsRutaRpt + QStringLiteral("E.txt")));
+        QCOMPARE(temporales(), QStringList());
     }
 
     void nombreDelTexto_data()

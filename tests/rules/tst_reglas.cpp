@@ -277,9 +277,10 @@ private slots:
         QTest::newRow("S4") << QStringList{"204= " + kRucPropio, "206=1", "201=1"} << propio << 5 << "TxtValor(204)" << true;
         QTest::newRow("S5") << QStringList{"203=" + kRucA, "204=" + kRucA, "205=1", "206=1", "201=2"}
                             << "Los RUC de los principales beneficiarios deben ser distintos." << 5 << "TxtValor(203)" << true;
+        // Page 5 brought forward shows its content, as every rule's page does.
         QTest::newRow("S6") << QStringList{"201=100", "205=60", "206=41", "203=" + kRucA, "204=" + kRucB}
                             << "La casilla 201 no puede ser menor que la suma de las casillas 205 y 206." << 5
-                            << "TxtValor(201)" << false;
+                            << "TxtValor(201)" << true;
         QTest::newRow("S7") << QStringList{"209=" + kRucMalo, "208=15", "211=A"} << malo << 5 << "TxtValor(209)" << true;
         QTest::newRow("S8") << QStringList{"209=" + kRucPropio, "208=15", "211=A"} << propio << 5 << "TxtValor(209)" << true;
         QTest::newRow("S9") << QStringList{"226=" + kRucMalo} << malo << 5 << "TxtValor(226)" << true;
@@ -311,6 +312,8 @@ private slots:
         b.completar();
         b.preparar(cambios);
         b.ventana.pagina = 2;
+        b.ventana.iPestana = 2;
+        b.ventana.helpContext = 500;
         b.ventana.mostrarFrames(false, false, false, false);
         int paginaAlMensaje = -1;
         b.ventana.alMostrarPagina = [&](int p) { paginaAlMensaje = p; };
@@ -324,6 +327,9 @@ private slots:
         QCOMPARE(paginaAlMensaje, pagina);
         QCOMPARE(b.ventana.tomarFoco(), foco);
         QCOMPARE(b.ventana.frame[5], marco);
+        // The page is the one entered now, with its help topic.
+        QCOMPARE(b.ventana.iPestana, pagina);
+        QCOMPARE(b.ventana.helpContext, pagina == 5 ? 0 : 300);
         // The file rules were written before the stop.
         QCOMPARE(leerMens(), QStringList());
     }

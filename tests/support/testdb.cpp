@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <atomic>
+#include <chrono>
 
 namespace testdb {
 
@@ -98,6 +100,59 @@ BloqueoExclusivo::~BloqueoExclusivo()
         }
     }
     QSqlDatabase::removeDatabase(m_connection);
+}
+
+EscrituraAjena::EscrituraAjena(const QString &path, int ms)
+{
+    m_hilo = std::thread([this, path, ms] { correr(path, ms); });
+    std::unique_lock<std::mutex> l(m_mutex);
+    m_cambio.wait(l, [this] { return m_listo; });
+}
+
+EscrituraAjena::~EscrituraAjena()
+{
+    soltar();
+    m_hilo.join();
+}
+
+void EscrituraAjena::soltar()
+{
+    {
+        const std::lock_guard<std::mutex> l(m_mutex);
+        m_soltar = true;
+    }
+    m_cambio.notify_all();
+}
+
+void EscrituraAjena::correr(const QString &path, int ms)
+{
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("qxtest-writer-%1").arg(++counter);
+    {
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        h.setDatabaseName(path);
+        // Its commit waits for the readers of the program under test.
+        h.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=20000"));
+        const bool ok = h.open() && QSqlQuery(h).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        {
+            const std::lock_guard<std::mutex> l(m_mutex);
+            m_activa = ok;
+            m_listo = true;
+        }
+        m_cambio.notify_all();
+        if (ok) {
+            std::unique_lock<std::mutex> l(m_mutex);
+            const auto soltado = [this] { return m_soltar; };
+            if (ms < 0)
+                m_cambio.wait(l, soltado);
+            else
+                m_cambio.wait_for(l, std::chrono::milliseconds(ms), soltado);
+            l.unlock();
+            QSqlQuery(h).exec(QStringLiteral("COMMIT"));
+        }
+        h.close();
+    }
+    QSqlDatabase::removeDatabase(name);
 }
 
 Entorno::Entorno(bool withDatabase, const QString &u) : usuario(u)

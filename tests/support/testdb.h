@@ -10,7 +10,10 @@
 // Entorno goes out of scope. Link with qxtestsupport.
 #include "platform/database.h"
 #include <QTemporaryDir>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace testdb {
 
@@ -39,6 +42,29 @@ public:
 private:
     QString m_connection;
     bool m_ok = false;
+};
+
+// Another program writing the database (the receipt program, the host): a
+// connection of its own, on a thread of its own, that takes the write lock
+// (BEGIN IMMEDIATE) and holds it for `ms` milliseconds, or until soltar()
+// when ms is negative; then it commits. The constructor returns once the
+// lock is held (or could not be taken: activa() false).
+class EscrituraAjena {
+public:
+    explicit EscrituraAjena(const QString &path, int ms = -1);
+    ~EscrituraAjena();   // soltar() and wait for the thread
+    EscrituraAjena(const EscrituraAjena &) = delete;
+    EscrituraAjena &operator=(const EscrituraAjena &) = delete;
+    bool activa() const { return m_activa; }
+    void soltar();
+private:
+    void correr(const QString &path, int ms);
+    std::mutex m_mutex;
+    std::condition_variable m_cambio;
+    bool m_listo = false;
+    bool m_soltar = false;
+    bool m_activa = false;
+    std::thread m_hilo;
 };
 
 class Entorno {

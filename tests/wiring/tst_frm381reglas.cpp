@@ -563,6 +563,90 @@ private slots:
         QCOMPARE(gdbBase->scalar("SELECT COUNT(*) FROM DET").toInt(), 0);
     }
 
+    // A page that a check of "Validar" brings forward shows its content and
+    // becomes the page entered, with its help topic, as a click on its tab
+    // would; the focus the check asks for reaches its box. A new declaration
+    // starts with the data pages' frames hidden.
+    void paginaTraidaPorUnaComprobacion_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("ayuda");
+        QTest::addColumn<QString>("foco");
+        QTest::newRow("regla S6") << "S6" << "La casilla 201 no puede ser menor que la suma de las casillas 205 y 206."
+                                  << 5 << 0 << "TxtValor_201";
+        QTest::newRow("cheque sin numero") << "cheque" << "Debe ingresar el número de cheque." << 4 << 700 << "";
+        // A stored declaration whose RUC the host component refuses, checked
+        // while the user is on page 2.
+        QTest::newRow("cabecera") << "cabecera" << "El RUC no es Válido." << 0 << 300 << "";
+    }
+
+    void paginaTraidaPorUnaComprobacion()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, mensaje);
+        QFETCH(int, pagina);
+        QFETCH(int, ayuda);
+        QFETCH(QString, foco);
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        if (caso == "cabecera") {
+            const QString ruc = "20100000001";
+            gdbBase->exec("INSERT INTO CONT (Tip_doc_d, Doc_id_d, Usuario, Nombre, Tipo_Ingreso) VALUES (6, ?, 'USUARIO1', 'OTRA SA', 1)",
+                          {ruc});
+            gdbBase->exec("INSERT INTO CAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, estado, cNumero) VALUES (?, 6, '1998', '0951', 9, '111111')",
+                          {ruc});
+            for (auto [c, v] : {std::pair{"028", "4412345"}, {"995", "0"}, {"994", "0"}, {"991", "0"}, {"993", "0"},
+                                {"989", "0"}, {"988", "0"}, {"100", "1000"}})
+                gdbBase->exec("INSERT INTO DET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, Casilla, i_valor) VALUES (?, 6, '1998', '0951', ?, ?)",
+                              {ruc, c, v});
+            w.iAccion = 1;
+            w.sRuc = ruc;
+            w.sRazon = "OTRA SA";
+            abrir(w);
+            entrarPagina(w, 2);
+            QCOMPARE(w.iPestana, 2);
+            QVERIFY(mensajes.shown().isEmpty());
+        } else if (caso == "S6") {
+            cabecera(w, {"OptTipoCont=0", "OptConvEstab=0", "OptIEAN=0", "OptAgraria=1", "OptRectifica=0"});
+            w.modelo()->setCampo(Campos::MkePeriodo, "15/07/1998");
+            teclear(w, 201, "100");
+            teclear(w, 205, "200");
+        } else {
+            cabecera(w, kTodoNo);
+            for (QRadioButton *b : w.FormaDePagoZRV1->findChildren<QRadioButton *>()) {
+                if (b->text() == "Cheque")
+                    b->click();
+            }
+            auto *bancos = w.FormaDePagoZRV1->findChild<QComboBox *>("banco");
+            bancos->setCurrentIndex(bancos->findData("02"));
+        }
+        if (caso != "cabecera") {
+            QVERIFY(w.Frame1(pagina)->isHidden());
+            QCOMPARE(w.iPestana, 0);
+        }
+        mensajes.clear();
+        CierreLista lista;
+        w.CmdValidar->click();
+
+        QVERIFY(!mensajes.shown().isEmpty());
+        QCOMPARE(mensajes.shown()[0].text, mensaje);
+        QCOMPARE(w.SSTab1->currentIndex(), pagina);
+        for (int f : {1, 2, 4, 5})
+            QVERIFY2(!w.Frame1(f)->isHidden(), qPrintable(QString::number(f)));
+        QCOMPARE(w.iPestana, pagina);
+        QCOMPARE(w.SSTab1->property("HelpContextID").toInt(), ayuda);
+        if (!foco.isEmpty()) {
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+        }
+        // Activated again (back from a message or a list), the window keeps
+        // the page's help topic.
+        w.Form_Activate();
+        QCOMPARE(w.SSTab1->property("HelpContextID").toInt(), ayuda);
+    }
+
     // "Grabar" of a complete declaration, paid in cash or by cheque through
     // the payment control: the silent run decides the state.
     void grabar_data()

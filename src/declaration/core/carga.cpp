@@ -54,8 +54,12 @@ QString fTextoCargado(int n, const QString &valor)
     if (textos().contains(n))
         return valor;
     const double x = fImporteCasilla(valor);
-    if (codigos().contains(n))
-        return vb::Format(std::fabs(x), QStringLiteral("########"));
+    if (codigos().contains(n)) {
+        // "########" shows a zero as nothing: a stored "0" comes back as
+        // stored, or the next save would drop its row.
+        const QString texto = vb::Format(std::fabs(x), QStringLiteral("########"));
+        return texto.isEmpty() ? valor : texto;
+    }
     // A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
     // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
     if (n == 138 && x == 0)

@@ -10,8 +10,18 @@ bool esMayuscula(int t) { return t >= 'A' && t <= 'Z'; }
 bool esMinuscula(int t) { return t >= 'a' && t <= 'z'; }
 
 // Upper case of the plain letters only; accented letters and "ñ" stay as they
-// are and are refused by the filters.
+// are and are refused by the box filters.
 int mayuscula(int t) { return esMinuscula(t) ? t - 'a' + 'A' : t; }
+
+// The plain letter under an accented one or "ñ" ("é" -> "e", "Ñ" -> "N",
+// "ü" -> "u"); any other key as it is.
+int letraBase(int t)
+{
+    if (t < 0x80 || t > 0xFFFF)
+        return t;
+    const QString d = QString(QChar(t)).normalized(QString::NormalizationForm_D);
+    return d.size() > 1 && d.at(0).unicode() < 0x80 ? d.at(0).unicode() : t;
+}
 
 bool si(const QString &r) { return r == QLatin1String("1"); }
 bool no(const QString &r) { return r == QLatin1String("0"); }
@@ -39,7 +49,9 @@ int fFiltroCasilla(int n, int tecla)
 
 int fFiltroNombre(int tecla)
 {
-    const int t = mayuscula(tecla);
+    // A name typed with accents keeps its letters: the stored names are
+    // plain A-Z, so "PÉREZ" goes in as "PEREZ", not as "PREZ".
+    const int t = mayuscula(letraBase(tecla));
     if (t == ' ' || esMayuscula(t) || esDigito(t) || t == Retroceso)
         return t;
     return 0;

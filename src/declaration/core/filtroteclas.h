@@ -14,7 +14,9 @@ constexpr int Enter = 13;
 // "-", "." and "/"; every other box takes digits. Backspace always passes.
 int fFiltroCasilla(int n, int tecla);
 
-// Surname and name fields: upper-cased; blank, "A"-"Z", "0"-"9", backspace.
+// Surname and name fields: upper-cased, an accented letter or "Ñ" as its
+// plain letter ("É" -> "E", "Ñ" -> "N", "Ü" -> "U"); blank, "A"-"Z", "0"-"9",
+// backspace.
 int fFiltroNombre(int tecla);
 // Telephone and order number: "0"-"9", backspace.
 int fFiltroDigitos(int tecla);

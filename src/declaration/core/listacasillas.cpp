@@ -57,13 +57,16 @@ const QHash<int, Ubicacion> &ubicaciones()
     return h;
 }
 
+// The labels of the boxes on screen. They follow the printed form's texts,
+// without what belongs to the paper only (a parenthesis closed on the form's
+// next line, a comma leading into the next printed line).
 const QHash<int, QString> &descripciones()
 {
     static const QHash<int, QString> h = {
         // Balance sheet
         {300, QStringLiteral("Activo Corriente(s/exist)")},
-        {301, QStringLiteral("Existencias)")},
-        {302, QStringLiteral("Activo fijo Neto)")},
+        {301, QStringLiteral("Existencias")},
+        {302, QStringLiteral("Activo fijo Neto")},
         {303, QStringLiteral("Otras cuentas del Activo")},
         {500, QStringLiteral("TOTAL ACTIVO NETO")},
         {306, QStringLiteral("Sobregiros bancarios")},
@@ -105,7 +108,7 @@ const QHash<int, QString> &descripciones()
         {106, QStringLiteral("Renta           Casilla  (100 O 101)+ Casilla 103 -Casilla 105 ")},
         {107, QStringLiteral("Pérdida         Casilla  (100 O 101)+ Casilla 103 -Casilla 105")},
         {108, QStringLiteral("Pérdida Tributaria compensable de ejercicios anteriores")},
-        {110, QStringLiteral("Renta neta imponible,")},
+        {110, QStringLiteral("Renta neta imponible")},
         {111, QStringLiteral("Pérdida neta compensable")},
         {113, QStringLiteral("IMPUESTO A LA RENTA, aplique la tasa correspondiente")},
         // Credits, subject to IEAN
@@ -123,7 +126,7 @@ const QHash<int, QString> &descripciones()
         {123, QStringLiteral("Crédito por impuesto a la renta de Fuente Extranjera")},
         {124, QStringLiteral("Crédito por Donaciones")},
         {125, QStringLiteral("Otros Créditos sin derecho devolución")},
-        {510, QStringLiteral("SUB TOTAL (cas H -(123+124+125)")},
+        {510, QStringLiteral("SUB TOTAL (cas H -(123+124+125))")},
         {127, QStringLiteral("Saldo a favor ejerc (sólo sujetos que acreditan IEAN contra Imp. renta)")},
         {128, QStringLiteral("Pagos a cuenta mensuales del ejerc. (no incluir IEAN contra Imp. renta)")},
         {129, QStringLiteral("Otros Créditos con derecho a devolución")},

@@ -1,4 +1,5 @@
 #include "respuestasventana.h"
+#include "respuestaspestanas.h"
 #include <QRegularExpression>
 
 int ctl381::casillaDe(const QString &control)
@@ -11,6 +12,16 @@ int ctl381::casillaDe(const QString &control)
 void EstadoVentana::mostrarPagina(int p)
 {
     pagina = p;
+    // A page brought forward by a check or a rule shows its content and is
+    // the page entered, as a click on its tab leaves it; its entry checks
+    // (the header of page 0) are not run again. Page 0 leaves the frames of
+    // the data pages as they are: a faulty header keeps those empty.
+    if (p >= 1 && p <= 5)
+        mostrarFrames(true, true, true, true);
+    if (p >= 0 && p <= 5) {
+        iPestana = p;
+        helpContext = respuestas::contextoAyuda(p);
+    }
     if (alMostrarPagina)
         alMostrarPagina(p);
 }

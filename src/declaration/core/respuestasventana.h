@@ -8,8 +8,10 @@
 // checks or the rules:
 //   - `pagina`: the page of SSTab1 to show. Set it with signals blocked: a
 //     page shown by the checks is not an entry by the user (the entry rules
-//     run only from SSTab1_Click). `alMostrarPagina`, when set, is called at
-//     once so that the page is in front before a message box appears.
+//     run only from SSTab1_Click). mostrarPagina() also shows a data page's
+//     frames and sets `iPestana` and `helpContext` as a click would;
+//     `alMostrarPagina`, when set, is called at once so that the page is in
+//     front, with its content, before a message box appears.
 //   - `frame[i]`: Visible of Frame1(i).
 //   - `control(name)`: Enabled and BackColor of the page-0 controls named in
 //     ctl381 (MkePeriodo, TxtNumOrden, Label1(8..10), both OptAnexo options).
@@ -87,6 +89,7 @@ struct EstadoVentana {
 
     std::function<void(int)> alMostrarPagina;
 
+    // A page brought forward from code (see above).
     void mostrarPagina(int p);
     void pedirFoco(const QString &control) { foco = control; }
     QString tomarFoco() { QString f = foco; foco.clear(); return f; }

@@ -112,16 +112,23 @@ bool cmdCancelar_Click(VentanaDeclaracion &v, Database &db)
     }
 
     const QString ruc = vb::Trim(vb::Left(v.control(Campos::CmbRuc), 11));
+    const auto cabeceraSola = [&db, &ruc] {
+        const QList<QSqlRecord> cab = db.select(QStringLiteral("SELECT cNumero FROM CAB") + fLlaveSql(), fLlave(ruc));
+        return !cab.isEmpty() && vb::CStr(cab.first().value(0)) == QLatin1String("0");
+    };
     try {
         // The bare header an annex calculator leaves before the first save goes,
-        // with the annex rows, or neither does.
-        Transaction t(db);
-        const QList<QSqlRecord> cab = db.select(QStringLiteral("SELECT cNumero FROM CAB") + fLlaveSql(), fLlave(ruc));
-        if (!cab.isEmpty() && vb::CStr(cab.first().value(0)) == QLatin1String("0")) {
-            db.exec(QStringLiteral("DELETE FROM CAB") + fLlaveSql(), fLlave(ruc));
-            db.exec(QStringLiteral("DELETE FROM ACTA") + fLlaveSql(), fLlave(ruc));
+        // with the annex rows, or neither does. Only then is the write lock
+        // taken, and the header looked at again under it: closing a window
+        // that removes nothing never waits for another program.
+        if (cabeceraSola()) {
+            Transaction t(db);
+            if (cabeceraSola()) {
+                db.exec(QStringLiteral("DELETE FROM CAB") + fLlaveSql(), fLlave(ruc));
+                db.exec(QStringLiteral("DELETE FROM ACTA") + fLlaveSql(), fLlave(ruc));
+            }
+            t.commit();
         }
-        t.commit();
     } catch (const DbError &e) {
         giEstadoGrabacion = estadoAnterior;
         v.pPuntero(0);

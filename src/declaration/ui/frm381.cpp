@@ -7,7 +7,9 @@
 #include "declaration/core/identificacion.h"
 #include "declaration/core/listacasillas.h"
 #include "declaration/core/modelocasillas.h"
+#include "declaration/core/respuestaspestanas.h"
 #include "declaration/ui/formadepagozrv.h"
+#include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
@@ -173,7 +175,7 @@ Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(t
         if (TxtCasilla *c = TxtValor(n))
             c->setFocus(Qt::OtherFocusReason);
     };
-    ctx.mostrarPagina = [this](int p) { SSTab1->setCurrentIndex(p); };
+    ctx.mostrarPagina = [this](int p) { enlace381::pTraerPagina(*this, p); };
     ctx.importePago = [this](const QString &t) { m_modelo->setCampo(Campos::Importe, t); };
     m_despacho = new DespachoCasillas(*m_modelo, ctx, tablaDespachoDeclaracion(), this);
     Calcular113 = [this] { m_despacho->calculos().Calcular113(); };
@@ -585,9 +587,8 @@ void Frm381::Form_Activate()
 {
     if (!m_modelo->bModificado)
         pBarraEstado(sRuc, sRazon, gsPeriodo, gsFormulario);
-    static const int contextos[6] = {300, 400, 500, 600, 700, 0};
     if (iPestana >= 0 && iPestana <= 5)
-        SSTab1->setProperty("HelpContextID", contextos[iPestana]);
+        SSTab1->setProperty("HelpContextID", respuestas::contextoAyuda(iPestana));
     // Only onto a control the user can see: back from a calculator on another
     // page, a hidden taxpayer combo would take the next keys, change the
     // taxpayer and empty every box.

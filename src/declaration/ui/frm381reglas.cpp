@@ -43,6 +43,18 @@ void pMostrarPaginaBloqueada(Frm381 &w, int pagina)
     w.SSTab1->setCurrentIndex(pagina);
 }
 
+// The content frames, the page entered and its help topic, as `v` has them.
+void pAplicarPagina(Frm381 &w, const EstadoVentana &v)
+{
+    for (int i = 0; i <= 5; ++i) {
+        QWidget *f = w.Frame1(i);
+        if (f && f->isHidden() == v.frame[i])
+            f->setVisible(v.frame[i]);
+    }
+    w.iPestana = v.iPestana;
+    w.SSTab1->setProperty(kContextoAyuda, v.helpContext);
+}
+
 // The page-0 controls that EstadoVentana names; the labels and the annex
 // options take only the enabled state.
 QList<QWidget *> fControles(Frm381 &w, const QString &nombre, bool *conColor)
@@ -202,8 +214,24 @@ void enlace381::pLeerVentana(Frm381 &w, EstadoVentana &v)
     v.ayuda = w.TxtAyuda->text();
     v.ayuda1 = w.TxtAyuda1->text();
     v.colorAyuda = fBgr(w.TxtAyuda->palette().color(QPalette::Text));
-    // The page a check brings forward is in front before its message box.
-    v.alMostrarPagina = [&w](int p) { pMostrarPaginaBloqueada(w, p); };
+    // The page a check brings forward is in front, with its content, before
+    // its message box.
+    v.alMostrarPagina = [&w, &v](int p) {
+        pMostrarPaginaBloqueada(w, p);
+        pAplicarPagina(w, v);
+    };
+}
+
+void enlace381::pTraerPagina(Frm381 &w, int pagina)
+{
+    if (pagina < 0 || pagina >= w.SSTab1->count())
+        return;
+    EstadoVentana v;
+    pLeerVentana(w, v);
+    v.alMostrarPagina = nullptr;
+    v.mostrarPagina(pagina);
+    pMostrarPaginaBloqueada(w, pagina);
+    pAplicarPagina(w, v);
 }
 
 void enlace381::pAplicarVentana(Frm381 &w, EstadoVentana &v)
@@ -211,12 +239,7 @@ void enlace381::pAplicarVentana(Frm381 &w, EstadoVentana &v)
     v.alMostrarPagina = nullptr;
     if (v.pagina >= 0 && v.pagina < w.SSTab1->count())
         pMostrarPaginaBloqueada(w, v.pagina);
-
-    for (int i = 0; i <= 5; ++i) {
-        QWidget *f = w.Frame1(i);
-        if (f && f->isHidden() == v.frame[i])
-            f->setVisible(v.frame[i]);
-    }
+    pAplicarPagina(w, v);
 
     for (const QString &nombre : v.controles()) {
         const EstadoControl e = v.control(nombre);
@@ -229,9 +252,6 @@ void enlace381::pAplicarVentana(Frm381 &w, EstadoVentana &v)
                 pFondo(c, e.color);
         }
     }
-
-    w.iPestana = v.iPestana;
-    w.SSTab1->setProperty(kContextoAyuda, v.helpContext);
 
     if (v.ayuda != w.TxtAyuda->text() || v.ayuda1 != w.TxtAyuda1->text()
         || v.colorAyuda != fBgr(w.TxtAyuda->palette().color(QPalette::Text))) {

@@ -24,6 +24,11 @@ void pLeerVentana(Frm381 &w, EstadoVentana &v);
 // `v` applied on the window after such a call: page (signals blocked),
 // frames, page-0 controls, help context, help line and the focus asked for.
 void pAplicarVentana(Frm381 &w, EstadoVentana &v);
+// Brings page `pagina` of SSTab1 forward from code (a check of the save or
+// the validation, the RUC check of a box): its content frames shown,
+// iPestana and the help topic set, as a click on its tab would; the page's
+// entry checks are not run.
+void pTraerPagina(Frm381 &w, int pagina);
 // Focus to a control named as the checks name it ("TxtValor(n)", "CmbRuc",
 // "TxtTelefono", "cmdCancelar", ...); a disabled or unknown control keeps it
 // where it is.

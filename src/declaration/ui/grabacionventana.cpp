@@ -3,6 +3,7 @@
 #include "declaration/core/listacasillas.h"
 #include "declaration/core/validacion.h"
 #include "declaration/ui/frm381.h"
+#include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/frmconsist.h"
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/txtcasilla.h"
@@ -57,8 +58,7 @@ void VentanaFrm381::pPuntero(int p)
 void VentanaFrm381::pMostrarPagina(int pagina)
 {
     // A page brought to the front by a check is not an entry by the user.
-    const QSignalBlocker b(m_w.SSTab1);
-    m_w.SSTab1->setCurrentIndex(pagina);
+    enlace381::pTraerPagina(m_w, pagina);
 }
 
 int VentanaFrm381::paginaActual() const { return m_w.SSTab1->currentIndex(); }

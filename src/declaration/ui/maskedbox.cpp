@@ -1,6 +1,7 @@
 #include "maskedbox.h"
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 MaskEdBox::MaskEdBox(QWidget *parent) : QLineEdit(parent)
 {
@@ -46,4 +47,13 @@ void MaskEdBox::focusOutEvent(QFocusEvent *e)
     QLineEdit::focusOutEvent(e);
     if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
         emit LostFocus();
+}
+
+void MaskEdBox::mousePressEvent(QMouseEvent *e)
+{
+    QLineEdit::mousePressEvent(e);
+    // Nothing typed yet: the date starts at its first position wherever the
+    // click fell, or "31121998" would fill the mask from the middle.
+    if (e->button() == Qt::LeftButton && Text() == QLatin1String("__/__/____"))
+        setCursorPosition(0);
 }

@@ -22,6 +22,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
 
 private:
     bool m_desdeCodigo = false;

@@ -137,6 +137,28 @@ void TxtFiltrada::alCambiar(const QString &t)
         setTextoDesdeCodigo(anterior);
         return;
     }
-    m_anterior = t;
-    emit textoEditado(t);
+    // What came in past the key handler (an input method's text) ends as
+    // typing leaves it: "é" in a name field as "E".
+    const QString tecleado = fComoTecleado(t);
+    if (tecleado != t) {
+        const int cursor = cursorPosition();
+        setTextoDesdeCodigo(tecleado);
+        setCursorPosition(cursor);
+    }
+    m_anterior = tecleado;
+    emit textoEditado(tecleado);
+}
+
+QString TxtFiltrada::fComoTecleado(const QString &t) const
+{
+    if (!filtroPegado)
+        return t;
+    QString r = t;
+    for (QChar &c : r) {
+        // A refused character stays: only one set from code gets this far.
+        const int k = filtroPegado(c.unicode());
+        if (k > 0 && k <= 0xFFFF)
+            c = QChar(k);
+    }
+    return r;
 }

@@ -46,6 +46,7 @@ protected:
 private:
     void alCambiar(const QString &t);
     int rechazados(const QString &t) const;
+    QString fComoTecleado(const QString &t) const;
     bool cabe(int agregados) const;
 
     int m_maxLength = 0;

@@ -11,7 +11,7 @@
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/mensajes.h"
-#include "shell/ui/pantalla.h"
+#include "platform/gui/pantalla.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/utilitario.h"

@@ -244,6 +244,9 @@ bool MDIFrm::MDIForm_Load()
     gsFormulario = QStringLiteral("0951");
     gsPeriodo = QStringLiteral("1998");
     pPosicionForm(this, -60, -60, 7320, 9720);
+    // The legacy place hides the frame's edge; under a window manager the
+    // title bar would be out of reach.
+    pDentroDePantalla(this);
     show();
     pPunteroReloj();
     pLeerIni();

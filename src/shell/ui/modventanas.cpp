@@ -70,6 +70,20 @@ void pPosicionForm(QWidget *ventana, int iLeft, int iTop, int iHeight, int iWidt
                     qMax(1, fTwipsAPixeles(iHeight, tpp) - marco.height()));
 }
 
+void pDentroDePantalla(QWidget *ventana)
+{
+    if (!ventana || !ventana->screen())
+        return;
+    const QRect area = ventana->screen()->availableGeometry();
+    const QSize exterior = ventana->size() + fMarco(ventana);
+    // A window's pos() is its frame's top-left.
+    const QPoint antes = ventana->pos();
+    const QPoint p(qMax(area.left(), qMin(antes.x(), area.right() + 1 - exterior.width())),
+                   qMax(area.top(), qMin(antes.y(), area.bottom() + 1 - exterior.height())));
+    if (p != antes)
+        ventana->move(p);
+}
+
 void pTamanoForm(QWidget *ventana, int iHeight, int iWidth)
 {
     if (!ventana)

@@ -23,6 +23,12 @@ void pCentrarForm(QWidget *principal, QWidget *ventana);
 // Restores a maximised or minimised window, then Left, Top, Height, Width.
 void pPosicionForm(QWidget *ventana, int iLeft, int iTop, int iHeight, int iWidth);
 
+// Moves a window, its size kept, so that its frame lies inside the available
+// area of its screen (without the desktop's panels) as far as its size
+// allows: a position left of or above that area would leave the title bar
+// out of the mouse's reach.
+void pDentroDePantalla(QWidget *ventana);
+
 // Outer height and width in twips, the position kept.
 void pTamanoForm(QWidget *ventana, int iHeight, int iWidth);
 

@@ -1,4 +1,4 @@
-#include "shell/ui/pantalla.h"
+#include "platform/gui/pantalla.h"
 
 #include <QString>
 #include <xcb/xcb.h>
