@@ -100,17 +100,23 @@ class TstFrmVPrevia : public QObject {
 private slots:
     void geometria_data()
     {
-        QTest::addColumn<QList<int>>("entrada");   // W H T S V
+        QTest::addColumn<QList<int>>("entrada");   // W H T S V, client height
         QTest::addColumn<QList<int>>("salida");    // vsb left, vsb height, background w h, hsb width, hsb top
-        QTest::newRow("ventana comun") << QList<int>{12000, 9000, 600, 255, 255}
-                                       << QList<int>{11645, 7145, 11545, 7145, 11645, 7745};
-        QTest::newRow("ventana diminuta") << QList<int>{300, 1000, 600, 255, 255} << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("marco de 400") << QList<int>{12000, 9000, 600, 255, 255, 8600}
+                                      << QList<int>{11645, 7745, 11545, 7745, 11645, 8345};
+        QTest::newRow("sin marco") << QList<int>{12000, 9000, 600, 255, 255, 9000}
+                                   << QList<int>{11645, 7745, 11545, 7745, 11645, 8345};
+        QTest::newRow("marco mas alto") << QList<int>{12000, 9000, 600, 255, 255, 8400}
+                                        << QList<int>{11645, 7545, 11545, 7545, 11645, 8145};
+        QTest::newRow("ventana diminuta") << QList<int>{300, 1000, 600, 255, 255, 600}
+                                          << QList<int>{0, 0, 0, 0, 0, 600};
     }
     void geometria()
     {
         QFETCH(QList<int>, entrada);
         QFETCH(QList<int>, salida);
-        const GeometriaPrevia g = fGeometriaPrevia(entrada[0], entrada[1], entrada[2], entrada[3], entrada[4]);
+        const GeometriaPrevia g =
+            fGeometriaPrevia(entrada[0], entrada[1], entrada[2], entrada[3], entrada[4], entrada[5]);
         QCOMPARE((QList<int>{g.vsbLeft, g.vsbHeight, g.fondoWidth, g.fondoHeight, g.hsbWidth, g.hsbTop}), salida);
     }
 

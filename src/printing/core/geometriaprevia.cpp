@@ -1,13 +1,10 @@
 #include "printing/core/geometriaprevia.h"
 #include <QtGlobal>
 
-GeometriaPrevia fGeometriaPrevia(int W, int H, int T, int S, int V)
+GeometriaPrevia fGeometriaPrevia(int W, int H, int T, int S, int V, int altoCliente)
 {
-    // The background and the vertical bar hang from the toolbar down to the
-    // horizontal bar, so the page never shows below that bar.
-    const int hsbTop = qMax(0, H - (T + S + 400));
-    const int alto = qMax(0, hsbTop - T);
-    return {qMax(0, W - (V + 100)), alto, qMax(0, W - (V + 200)), alto, qMax(0, W - (V + 100)), hsbTop};
+    const int alto = qMax(0, qMin(H - (T + S + 400), altoCliente - T - S));
+    return {qMax(0, W - (V + 100)), alto, qMax(0, W - (V + 200)), alto, qMax(0, W - (V + 100)), T + alto};
 }
 
 CuadrePrevia fCuadrePrevia(int paginaAncho, int paginaAlto, int vsbAlto, int fondoAncho)

@@ -5,9 +5,13 @@
 #include <QString>
 
 // W and H the window's outer size, T the toolbar's height, S the horizontal
-// bar's height, V the vertical bar's width. The horizontal bar's top is
-// H - (T + S + 400); the background and the vertical bar run from the
-// toolbar down to it. A size the rules make negative (a very small window) is 0.
+// bar's height, V the vertical bar's width, all in twips. Below the toolbar
+// the background and the vertical bar are H - (T + S + 400) high (the 400 the
+// caption and frame of the outer size) and the horizontal bar lies under
+// them; a frame taller than that would push the bar out of the window, so
+// they end S above the client area's foot (altoCliente) at the most. Tops are
+// from the client area's top. A size the rules make negative (a very small
+// window) is 0.
 struct GeometriaPrevia {
     int vsbLeft;
     int vsbHeight;
@@ -16,7 +20,7 @@ struct GeometriaPrevia {
     int hsbWidth;
     int hsbTop;
 };
-GeometriaPrevia fGeometriaPrevia(int W, int H, int T, int S, int V);
+GeometriaPrevia fGeometriaPrevia(int W, int H, int T, int S, int V, int altoCliente);
 
 // pCuadre for the page shown: the vertical range ends 1000 twips past the
 // page's foot (never below 0), horizontal scrolling (0 to 2000) only while

@@ -164,7 +164,7 @@ void frmVPrevia::Form_Resize()
     tlbPrevia->setGeometry(0, 0, width(), fPx(T));
     const GeometriaPrevia g = fGeometriaPrevia(qRound(fAnchoTwips(this)), qRound(fAltoTwips(this)), T,
                                                fTw(hsbPrevia->sizeHint().height()),
-                                               fTw(vsbPic->sizeHint().width()));
+                                               fTw(vsbPic->sizeHint().width()), fTw(height()));
     vsbPic->setGeometry(fPx(g.vsbLeft), fPx(T), vsbPic->sizeHint().width(), fPx(g.vsbHeight));
     picFondo->setGeometry(0, fPx(T), fPx(g.fondoWidth), fPx(g.fondoHeight));
     hsbPrevia->setGeometry(0, fPx(g.hsbTop), fPx(g.hsbWidth), hsbPrevia->sizeHint().height());
