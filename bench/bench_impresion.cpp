@@ -6,12 +6,14 @@
 // page's commands on its picture, and painting a page picture at its natural
 // size, each well under a screen frame (16 ms).
 //
-// The commands are a stand-in document shaped like the printed return (rows
-// of a label, a box number, an amount and two cells; 1000 commands on three
-// pages); BM_CorridaDeclaracion runs the declaration's own pages.
+// The document is a full declaration's pages 1 and 2 as the layouts issue
+// them, and a stand-in annex page (rows of a label, a month, an amount and two
+// cells); BM_CorridaDeclaracion runs the whole print run with its own pages.
 #include "../tests/support/testdb.h"
 #include "common/archivospool.h"
+#include "layout/core/consulta.h"
 #include "layout/core/corrida.h"
+#include "layout/core/paginas.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "printing/core/lineaguion.h"
@@ -49,26 +51,6 @@ QList<QVariantList> fPagina(int hoja, int filas)
     return l;
 }
 
-const QList<QVariantList> &fDocumento()
-{
-    static const QList<QVariantList> d = [] {
-        QList<QVariantList> l{{"Cabecera", 2}, {"pPos", 300, 350, "KAVEN", true, 16, 0},
-                              {"pPosVerti", 250, 2340, "ACTIVO", false, 8, 0}};
-        l << fPagina(0, 80) << QVariantList{"pNuevaHoja"} << fPagina(1, 60) << QVariantList{"pNuevaHoja"}
-          << fPagina(2, 59) << QVariantList{"Fin"};
-        return l;
-    }();
-    return d;
-}
-
-// The script of the document as the engine writes it.
-QByteArray fBytesGuion()
-{
-    QStringList lineas;
-    for (const QVariantList &c : fDocumento())
-        lineas << fLineasGuion(c);
-    return textfile::toCp1252(lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-}
 
 struct Banco {
     testdb::Entorno env;
@@ -108,6 +90,43 @@ Banco &banco()
 {
     static Banco b;
     return b;
+}
+
+// Hands the commands of the pages to a list.
+struct Grabadora : SalidaImpresion {
+    QList<QVariantList> comandos;
+    void pImpritext(const QVariantList &c) override { comandos << c; }
+};
+
+const QList<QVariantList> &fDocumento()
+{
+    static const QList<QVariantList> d = [] {
+        Banco &b = banco();
+        DatosImpresion datos;
+        datos.sRuc = kRuc;
+        datos.sRaSoc = QStringLiteral("COMERCIAL SAN JUAN S.A.");
+        datos.sPeriodo = QStringLiteral("1998");
+        datos.sFormulario = QStringLiteral("0951");
+        pConsulta(datos, *b.db);
+        fCargaPago(datos, *b.db);
+        Grabadora g;
+        pHoja1(datos, g);
+        g.pImpritext({"pNuevaHoja"});
+        pHoja2(datos, g);
+        g.pImpritext({"pNuevaHoja"});
+        g.comandos << fPagina(2, 60) << QVariantList{"Fin"};
+        return g.comandos;
+    }();
+    return d;
+}
+
+// The script of the document as the engine writes it.
+QByteArray fBytesGuion()
+{
+    QStringList lineas;
+    for (const QVariantList &c : fDocumento())
+        lineas << fLineasGuion(c);
+    return textfile::toCp1252(lineas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 void BM_ImprimirConMotor(benchmark::State &state)
