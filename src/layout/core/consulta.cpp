@@ -20,18 +20,13 @@ QString fLlave(const DatosImpresion &d, QVariantList *valores)
 
 } // namespace
 
-void pConsulta(DatosImpresion &d, Database &db)
+void pLlenarCasillas(DatosImpresion &d, const QList<QPair<int, QString>> &filas)
 {
-    QVariantList llave;
-    const QString where = fLlave(d, &llave);
-    const QList<QSqlRecord> filas =
-        db.select((d.bGl_recti ? QStringLiteral("SELECT * FROM HDET") : QStringLiteral("SELECT * FROM DET")) + where,
-                  llave);
     bool hay999 = false;
     bool hay997 = false;
-    for (const QSqlRecord &r : filas) {
-        const int codigo = fEntero16(r.value(QStringLiteral("Casilla")));
-        const QString valor = vb::CStr(r.value(QStringLiteral("i_valor")));
+    for (const auto &f : filas) {
+        const int codigo = f.first;
+        const QString &valor = f.second;
         if (codigo < 900 && codigo != 721) {
             if (codigo < 1 || codigo >= d.aValorCasilla.size())
                 throw errores::subindiceFuera();
@@ -67,6 +62,20 @@ void pConsulta(DatosImpresion &d, Database &db)
         d.sNombreContador = d.esp(998) + QLatin1Char(' ') + d.esp(999);
     if (hay997)
         d.sNombreRepresentante = d.esp(996) + QLatin1Char(' ') + d.esp(997);
+}
+
+void pConsulta(DatosImpresion &d, Database &db)
+{
+    QVariantList llave;
+    const QString where = fLlave(d, &llave);
+    const QList<QSqlRecord> registros =
+        db.select((d.bGl_recti ? QStringLiteral("SELECT * FROM HDET") : QStringLiteral("SELECT * FROM DET")) + where,
+                  llave);
+    QList<QPair<int, QString>> filas;
+    filas.reserve(registros.size());
+    for (const QSqlRecord &r : registros)
+        filas.append({fEntero16(r.value(QStringLiteral("Casilla"))), vb::CStr(r.value(QStringLiteral("i_valor")))});
+    pLlenarCasillas(d, filas);
 
     // Only the payment months of the fiscal year itself name the annex pages.
     d.sTipoAnexo.clear();

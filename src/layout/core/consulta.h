@@ -3,6 +3,8 @@
 // (pConsulta) and the payment's bank and cheque number (fCargaPago), from the
 // saved tables or, for a sent declaration, from those of its CORREL.
 #include "layout/core/datosimpresion.h"
+#include <QList>
+#include <QPair>
 
 class Database;
 
@@ -13,6 +15,12 @@ class Database;
 // DbError, and ErrorEjecucion for a code that is no number (13), beyond
 // 16 bits (6), or without a place among the boxes (9).
 void pConsulta(DatosImpresion &d, Database &db);
+
+// What pConsulta does with the rows it read, (code, i_valor as text) in any
+// order: box values below 900 but 721 by number, the codes the layout prints
+// as words into their variables, and the two full names composed at the end.
+// Raises ErrorEjecucion 9 for a code without a place among the boxes.
+void pLlenarCasillas(DatosImpresion &d, const QList<QPair<int, QString>> &filas);
 
 // A cheque payment's bank (bcolibrad) and cheque number from CAB (HCAB): set
 // only when the header's bank is neither Null nor the blank of a cash payment.
