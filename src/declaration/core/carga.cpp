@@ -11,25 +11,6 @@ const QString kPantalla = QStringLiteral("###,###,###,##0");
 const QString kRestada = QStringLiteral("(###,###,###,##0)");
 const QString kConSigno = QStringLiteral("###,###,###,##0;(###,###,###,##0)");
 
-// Boxes always shown in parentheses: the subtracted boxes the user types (once
-// left) and the negative sides that the calculations fill.
-const QSet<int> &enParentesis()
-{
-    static const QSet<int> s{101, 105, 107, 108, 111, 114, 115, 117, 119, 120, 122, 123, 124, 125,
-                             127, 128, 129, 130, 131, 132, 133, 134, 138, 144, 145, 317, 320, 323,
-                             325, 326, 330, 333, 337, 338, 340, 342, 504};
-    return s;
-}
-
-// Results of either sign, written signed by their calculations. 146, 511, 512
-// and 513 belong here: shown in parentheses they would read back negative and
-// the next save would store them so.
-const QSet<int> &conSigno()
-{
-    static const QSet<int> s{106, 116, 146, 334, 500, 502, 506, 508, 510, 511, 512, 513, 514};
-    return s;
-}
-
 const QSet<int> &codigos()
 {
     static const QSet<int> s{203, 204, 209, 217, 218, 226};
@@ -49,7 +30,48 @@ QString texto(const QSqlRecord &r, const char *columna)
 
 } // namespace
 
-QString fTextoCargado(int n, const QString &valor)
+const FormatosCarga &FormatosCarga::declaracion()
+{
+    // In parentheses: the subtracted boxes the user types (once left) and the
+    // negative sides that the calculations fill. Signed: results of either
+    // sign; 146, 511, 512 and 513 belong here, since shown in parentheses
+    // they would read back negative and the next save would store them so.
+    // A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
+    // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
+    static const FormatosCarga f{
+        {101, 105, 107, 108, 111, 114, 115, 117, 119, 120, 122, 123, 124, 125, 127, 128, 129, 130, 131,
+         132, 133, 134, 138, 144, 145, 317, 320, 323, 325, 326, 330, 333, 337, 338, 340, 342, 504},
+        {106, 116, 146, 334, 500, 502, 506, 508, 510, 511, 512, 513, 514},
+        true};
+    return f;
+}
+
+const FormatosCarga &FormatosCarga::enviada()
+{
+    // The viewer shows subtotals A, N, B, D, E and G signed and the other
+    // results in the display form of their stored digits. 146, 511, 512 and
+    // 513 are signed too: in parentheses a positive subtotal or balance to
+    // pay would show as negative, and the cascade that follows the load does
+    // not always rewrite them.
+    static const FormatosCarga f{
+        declaracion().parentesis,
+        {146, 500, 501, 502, 505, 506, 508, 511, 512, 513},
+        false};
+    return f;
+}
+
+OrigenCarga OrigenCarga::enviada(const QString &correl)
+{
+    OrigenCarga o;
+    o.detalle = QStringLiteral("HDET");
+    o.cabecera = QStringLiteral("HCAB");
+    o.porCorrel = true;
+    o.correl = correl;
+    o.formatos = &FormatosCarga::enviada();
+    return o;
+}
+
+QString fTextoCargado(int n, const QString &valor, const FormatosCarga &f)
 {
     if (textos().contains(n))
         return valor;
@@ -60,18 +82,16 @@ QString fTextoCargado(int n, const QString &valor)
         const QString texto = vb::Format(std::fabs(x), QStringLiteral("########"));
         return texto.isEmpty() ? valor : texto;
     }
-    // A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
-    // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
-    if (n == 138 && x == 0)
+    if (f.cero138 && n == 138 && x == 0)
         return QStringLiteral("0");
-    if (enParentesis().contains(n))
+    if (f.parentesis.contains(n))
         return vb::Format(std::fabs(x), kRestada);
-    if (conSigno().contains(n))
+    if (f.conSigno.contains(n))
         return vb::Format(x, kConSigno);
     return vb::Format(valor, kPantalla);
 }
 
-void pMostrarCasilla(VentanaDeclaracion &v, const QString &codigo, const QString &valor)
+void pMostrarCasilla(VentanaDeclaracion &v, const QString &codigo, const QString &valor, const FormatosCarga &f)
 {
     const int n = static_cast<int>(vb::Val(vb::Trim(codigo)));
     switch (n) {
@@ -103,28 +123,39 @@ void pMostrarCasilla(VentanaDeclaracion &v, const QString &codigo, const QString
     // A code of no box of this declaration has nowhere to go.
     if (!v.modelo().existe(n))
         return;
-    const QString texto = fTextoCargado(n, valor);
+    const QString texto = fTextoCargado(n, valor, f);
     v.modelo().setTexto(n, texto);
     // The modify set-up writes these back last: in the form the box shows,
-    // not as the digits stored.
-    if (n == 140)
+    // not as the digits stored (the viewer keeps 113 as stored).
+    if (n == 140) {
         v.setControl(Campos::sCasilla140, texto);
-    else if (n == 113)
+    } else if (n == 113) {
         v.setControl(Campos::sCasilla113, texto);
+        v.setControl(Campos::sValor113, valor);
+    }
 }
 
-bool pCargarCasillas(VentanaDeclaracion &v, const Database &db)
+bool pCargarCasillas(VentanaDeclaracion &v, const Database &db, const OrigenCarga &o)
 {
     if (v.iAccion() == 0)
         return false;
 
-    const QList<QSqlRecord> filas =
-        db.select(QStringLiteral("SELECT * FROM DET") + fLlaveSql(), fLlave(v.sRuc()));
-    for (const QSqlRecord &r : filas)
-        pMostrarCasilla(v, texto(r, "Casilla"), texto(r, "i_valor"));
+    // A send is one CORREL among the sends of the declaration.
+    const auto llave = [&o](const QString &ruc) {
+        QVariantList p = fLlave(ruc);
+        if (o.porCorrel)
+            p << o.correl;
+        return p;
+    };
+    const QString condicion = fLlaveSql() + (o.porCorrel ? QStringLiteral(" AND CORREL=?") : QString());
 
-    const QList<QSqlRecord> cab = db.select(QStringLiteral("SELECT * FROM CAB") + fLlaveSql(),
-                                            fLlave(vb::Trim(v.control(Campos::TxtNumRuc))));
+    const QList<QSqlRecord> filas =
+        db.select(QStringLiteral("SELECT * FROM ") + o.detalle + condicion, llave(v.sRuc()));
+    for (const QSqlRecord &r : filas)
+        pMostrarCasilla(v, texto(r, "Casilla"), texto(r, "i_valor"), *o.formatos);
+
+    const QList<QSqlRecord> cab = db.select(QStringLiteral("SELECT * FROM ") + o.cabecera + condicion,
+                                            llave(vb::Trim(v.control(Campos::TxtNumRuc))));
     if (!cab.isEmpty()) {
         v.setControl(Campos::Banco, vb::CStr(cab.first().value(QStringLiteral("bcolibrad"))));
         v.setControl(Campos::NumCheque, texto(cab.first(), "nrocheque"));

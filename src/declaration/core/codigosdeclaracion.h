@@ -42,6 +42,7 @@ inline const QString sRectifica   = QStringLiteral("sRectifica");
 inline const QString sDomiciliado = QStringLiteral("sDomiciliado");
 inline const QString sCasilla113  = QStringLiteral("sCasilla113");
 inline const QString sCasilla140  = QStringLiteral("sCasilla140");
+inline const QString sValor113    = QStringLiteral("sValor113");    // 113 as stored, unformatted
 // Payment-form control
 inline const QString FormaPago  = QStringLiteral("FormaDePagoZRV1.formapago");  // "C", "E", "X"
 inline const QString Banco      = QStringLiteral("FormaDePagoZRV1.banco");

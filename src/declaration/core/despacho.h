@@ -113,7 +113,8 @@ private:
 // The entry window's dispatch table.
 const TablaDespacho &tablaDespachoDeclaracion();
 // The sent-declaration viewer's: no exclusive pairs, enabling, RUC checks or
-// payment amount; box 128 empties 140 and 141 without a tax to pay.
+// payment amount; a change of the balance boxes empties 140 and 141 without
+// a tax to pay.
 const TablaDespacho &tablaDespachoEnviada();
 
 class DespachoCasillas : public QObject {

@@ -84,18 +84,44 @@ QString fFiltrarTextoCasilla(int n, const QString &texto)
     return r;
 }
 
-QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo)
+namespace {
+
+// The annex windows, tested in this order: boxes, the answers that open it,
+// the entry window's calculator and the viewer's read-only window.
+enum class Condicion { IeanSiAnexoNo, IeanSiAnexoSi, IeanNoOSinAnexo };
+struct FilaAnexo {
+    int casilla1, casilla2;
+    Condicion cuando;
+    const char *calculadora;
+    const char *enviada;
+};
+const FilaAnexo kAnexos[] = {
+    {117, 117, Condicion::IeanSiAnexoNo, "frmAnexo117", "FrmAnexo117E"},
+    {120, 120, Condicion::IeanSiAnexoSi, "FrmAnexo120", "FrmAnexo120E"},
+    {128, 131, Condicion::IeanNoOSinAnexo, "frmanexo131", "FrmAnexo131E"},
+    {128, 128, Condicion::IeanSiAnexoSi, "frmanexo131A", "FrmAnexo131AE"},
+};
+
+bool cumple(Condicion r, const QString &optIEAN, const QString &optAnexo)
 {
-    if (!(esDigito(tecla) || tecla == Retroceso || tecla == Enter))
+    switch (r) {
+    case Condicion::IeanSiAnexoNo: return si(optIEAN) && no(optAnexo);
+    case Condicion::IeanSiAnexoSi: return si(optIEAN) && si(optAnexo);
+    case Condicion::IeanNoOSinAnexo: return (no(optAnexo) && si(optIEAN)) || no(optIEAN);
+    }
+    return false;
+}
+
+} // namespace
+
+QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo, const Teclado &t)
+{
+    const bool abre = tecla == Enter || (t.abreConDigitos && (esDigito(tecla) || tecla == Retroceso));
+    if (!abre)
         return QString();
-    if (n == 117 && si(optIEAN) && no(optAnexo))
-        return QStringLiteral("frmAnexo117");
-    if (n == 120 && si(optIEAN) && si(optAnexo))
-        return QStringLiteral("FrmAnexo120");
-    if ((n == 128 || n == 131) && ((no(optAnexo) && si(optIEAN)) || no(optIEAN)))
-        return QStringLiteral("frmanexo131");
-    if (n == 128 && si(optIEAN) && si(optAnexo))
-        return QStringLiteral("frmanexo131A");
+    for (const FilaAnexo &f : kAnexos)
+        if ((n == f.casilla1 || n == f.casilla2) && cumple(f.cuando, optIEAN, optAnexo))
+            return QString::fromLatin1(t.anexosEnviados ? f.enviada : f.calculadora);
     return QString();
 }
 
@@ -111,15 +137,18 @@ int fDestinoEnter(int n, bool habilitada113)
 }
 
 AccionTecla fTeclaCasilla(int n, int tecla, const QString &optIEAN, const QString &optAnexo,
-                          bool habilitada113)
+                          bool habilitada113, const Teclado &t)
 {
     AccionTecla a;
-    a.sAnexo = fAnexoDeTecla(n, tecla, optIEAN, optAnexo);
+    a.sAnexo = fAnexoDeTecla(n, tecla, optIEAN, optAnexo, t);
     if (tecla == Enter)
         a.iDestino = fDestinoEnter(n, habilitada113);
-    // The calculator's total is what the box holds: the key that opened it is
-    // not typed after it (it would be glued to the total).
-    a.tecla = a.sAnexo.isEmpty() ? fFiltroCasilla(n, tecla) : 0;
+    if (!t.filtrar)
+        a.tecla = tecla;
+    else
+        // The calculator's total is what the box holds: the key that opened it
+        // is not typed after it (it would be glued to the total).
+        a.tecla = a.sAnexo.isEmpty() ? fFiltroCasilla(n, tecla) : 0;
     return a;
 }
 

@@ -26,9 +26,25 @@ int fFiltroDigitos(int tecla);
 QString fFiltrarTexto(const QString &texto, int (*filtro)(int));
 QString fFiltrarTextoCasilla(int n, const QString &texto);
 
-// Calculator a key opens in an annex box (window name for pAbrirAnexo), or ""
-// when none applies. optIEAN and optAnexo are the answers "1", "0" or "".
-QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo);
+// The keyboard of a window's boxes. The entry window opens a calculator with a
+// digit, backspace or ENTER and filters every key by box; the viewer of a
+// sent declaration opens the read-only annex windows with ENTER only and
+// leaves every key as it is (its boxes are locked, the few open ones take
+// what is typed).
+struct Teclado {
+    bool anexosEnviados = false;   // "FrmAnexo117E"... instead of the calculators
+    bool abreConDigitos = true;
+    bool filtrar = true;
+
+    static Teclado declaracion() { return {}; }
+    static Teclado enviada() { return {true, false, false}; }
+};
+
+// Calculator (or read-only annex window) a key opens in an annex box, by its
+// window name, or "" when none applies. optIEAN and optAnexo are the answers
+// "1", "0" or "".
+QString fAnexoDeTecla(int n, int tecla, const QString &optIEAN, const QString &optAnexo,
+                      const Teclado &t = Teclado::declaracion());
 
 // Where ENTER in a box sends the focus: a box number, Tabular for the next
 // control, or Quieto (the annex boxes and 113, whose ENTER only opens a
@@ -39,13 +55,13 @@ int fDestinoEnter(int n, bool habilitada113);
 
 // A key in a box, in the window's order: 1. the calculator it opens,
 // 2. where ENTER moves, 3. the key that reaches the text (0: dropped).
-// The declaration is marked as modified whatever the outcome.
+// The entry window marks the declaration as modified whatever the outcome.
 struct AccionTecla {
     QString sAnexo;            // calculator to open, "" none
     int iDestino = Quieto;     // focus move (ENTER only)
     int tecla = 0;             // key left for the text
 };
 AccionTecla fTeclaCasilla(int n, int tecla, const QString &optIEAN, const QString &optAnexo,
-                          bool habilitada113);
+                          bool habilitada113, const Teclado &t = Teclado::declaracion());
 
 } // namespace FiltroTeclas

@@ -64,7 +64,7 @@ std::optional<Cambio> fAlEntrar(int n, const QString &texto, bool habilitada, bo
     return std::nullopt;
 }
 
-std::optional<Cambio> fAlSalir(int n, const QString &texto, bool habilitada, bool bloqueada)
+std::optional<Cambio> fAlSalir(int n, const QString &texto, bool habilitada, bool bloqueada, const Salida &s)
 {
     if (bloqueada)
         return std::nullopt;
@@ -83,9 +83,11 @@ std::optional<Cambio> fAlSalir(int n, const QString &texto, bool habilitada, boo
     case Clase::RestaCalculada:
         if (vb::Trim(texto).isEmpty())
             return Cambio{17, texto};
+        if (s.restaPorVal)
+            return Cambio{17, vb::Format(vb::Val(texto), Restada)};
         return Cambio{17, vb::Format(texto, Restada)};
     case Clase::Codigo:
-        return Cambio{11, vb::Format(texto, Codigo)};
+        return Cambio{s.largoCodigo, vb::Format(texto, Codigo)};
     case Clase::TextoLibre:
         return std::nullopt;
     }
@@ -109,9 +111,9 @@ void pAlEntrar(ModeloCasillas &m, int n)
     aplicar(m, n, fAlEntrar(n, m.texto(n), m.habilitada(n), m.bloqueada(n)));
 }
 
-void pAlSalir(ModeloCasillas &m, int n)
+void pAlSalir(ModeloCasillas &m, int n, const Salida &s)
 {
-    aplicar(m, n, fAlSalir(n, m.texto(n), m.habilitada(n), m.bloqueada(n)));
+    aplicar(m, n, fAlSalir(n, m.texto(n), m.habilitada(n), m.bloqueada(n), s));
 }
 
 } // namespace FormatoImporte

@@ -25,12 +25,24 @@ struct Cambio {
     int maxLength;
     QString texto;
 };
+// Leaving a box: the entry window formats a subtracted box's text; the
+// viewer of a sent declaration takes the number at the start of the raw text
+// (Val) and gives the code boxes 8 characters.
+struct Salida {
+    bool restaPorVal = false;
+    int largoCodigo = 11;
+
+    static Salida declaracion() { return {}; }
+    static Salida enviada() { return {true, 8}; }
+};
+
 // nullopt: the box is left untouched (locked, or a free-text box left).
 std::optional<Cambio> fAlEntrar(int n, const QString &texto, bool habilitada, bool bloqueada);
-std::optional<Cambio> fAlSalir(int n, const QString &texto, bool habilitada, bool bloqueada);
+std::optional<Cambio> fAlSalir(int n, const QString &texto, bool habilitada, bool bloqueada,
+                               const Salida &s = Salida::declaracion());
 
 // Applies them to a box of the store: MaxLength first, then the text.
 void pAlEntrar(ModeloCasillas &m, int n);
-void pAlSalir(ModeloCasillas &m, int n);
+void pAlSalir(ModeloCasillas &m, int n, const Salida &s = Salida::declaracion());
 
 } // namespace FormatoImporte

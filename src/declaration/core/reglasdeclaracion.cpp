@@ -10,13 +10,7 @@ ReglasDeclaracion::ReglasDeclaracion(ModeloCasillas &m, QObject *parent)
 
 void ReglasDeclaracion::vincularCalculos(CalculosDeclaracion &c)
 {
-    CalculosRespuestas &r = respuestas.calculos;
-    r.Calcular113 = [&c] { c.Calcular113(); };
-    r.Calcular511 = [&c] { c.Calcular511(); };
-    r.Calcular117 = [&c] { c.Calcular117(); };
-    r.Calcular120 = [&c] { c.Calcular120(); };
-    r.Calcular128_131 = [&c](int n) { c.Calcular128_131(n); };
-    r.Calcular128A_131A = [&c](int n) { c.Calcular128A_131A(n); };
+    respuestas.calculos = CalculosRespuestas::de(c);
     reglas.servicios.ValidarMax124 = [&c] { return c.ValidarMax124(); };
     reglas.servicios.ValidarMax132 = [&c] { return c.ValidarMax132(); };
 }

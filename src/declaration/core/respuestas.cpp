@@ -1,4 +1,5 @@
 #include "respuestas.h"
+#include "calculos.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
 
@@ -12,6 +13,18 @@ bool respuestas::elegida(const ModeloCasillas &m, const QString &opcion, int ind
 bool respuestas::sinRespuesta(const ModeloCasillas &m, const QString &opcion)
 {
     return !elegida(m, opcion, 0) && !elegida(m, opcion, 1);
+}
+
+CalculosRespuestas CalculosRespuestas::de(CalculosDeclaracion &c)
+{
+    CalculosRespuestas r;
+    r.Calcular113 = [&c] { c.Calcular113(); };
+    r.Calcular511 = [&c] { c.Calcular511(); };
+    r.Calcular117 = [&c] { c.Calcular117(); };
+    r.Calcular120 = [&c] { c.Calcular120(); };
+    r.Calcular128_131 = [&c](int n) { c.Calcular128_131(n); };
+    r.Calcular128A_131A = [&c](int n) { c.Calcular128A_131A(n); };
+    return r;
 }
 
 Respuestas::Respuestas(ModeloCasillas &modelo, EstadoVentana &ventana)
@@ -47,14 +60,33 @@ void Respuestas::seleccionarOpcion(const QString &opcion, int index)
 
 void Respuestas::abrir(int n, quint32 color)
 {
+    if (!perfil.habilitarControles)
+        return;
     m_modelo.setHabilitada(n, true);
     m_modelo.setColor(n, color);
 }
 
 void Respuestas::cerrar(int n)
 {
+    if (!perfil.habilitarControles)
+        return;
     m_modelo.setHabilitada(n, false);
     m_modelo.setColor(n, Color::Gris);
+}
+
+// The annex boxes follow the annex answer in either window.
+void Respuestas::estadoAnexo(int n, bool habilitada)
+{
+    m_modelo.setHabilitada(n, habilitada);
+    m_modelo.setColor(n, habilitada ? Color::Cyan : Color::Gris);
+}
+
+void Respuestas::control(const QString &nombre, bool habilitado, quint32 color)
+{
+    if (!perfil.habilitarControles)
+        return;
+    m_ventana.setColor(nombre, color);
+    m_ventana.setHabilitado(nombre, habilitado);
 }
 
 // The answer text is emptied before each of the pair's two options sets it;
@@ -106,17 +138,17 @@ void Respuestas::OptAgraria_Click(int index)
     if (index == 1) {
         m_modelo.setCampo(sAgraria, QStringLiteral("1"));
         m_ventana.setHabilitado(ctl381::Label1_9, true);
-        m_ventana.setColor(ctl381::MkePeriodo, Color::Blanco);
-        m_ventana.setHabilitado(ctl381::MkePeriodo, true);
+        control(ctl381::MkePeriodo, true, Color::Blanco);
         m_modelo.bModificado = true;
         for (int n : inversion)
             abrir(n);
     } else if (index == 0) {
         m_modelo.setCampo(sAgraria, QStringLiteral("0"));
         m_ventana.setHabilitado(ctl381::Label1_9, false);
-        // The typed date stays: only the box is closed.
-        m_ventana.setColor(ctl381::MkePeriodo, Color::Gris);
-        m_ventana.setHabilitado(ctl381::MkePeriodo, false);
+        // The entry keeps the typed date and only closes the box.
+        control(ctl381::MkePeriodo, false, Color::Gris);
+        if (perfil.vaciarFechaSinAgraria)
+            m_modelo.setCampo(ctl381::MkePeriodo, ctl381::MascaraVacia);
         m_modelo.bModificado = true;
         for (int n : inversion) {
             vaciar(n);
@@ -132,7 +164,8 @@ void Respuestas::OptIEAN_Click(int index)
     vaciarRespuesta(sIEAN, index);
     if (index == 0) {
         m_modelo.setCampo(OptAnexo, QString());
-        m_ventana.setHabilitado(ctl381::OptAnexo, false);
+        if (perfil.habilitarControles)
+            m_ventana.setHabilitado(ctl381::OptAnexo, false);
         m_ventana.setHabilitado(ctl381::Label1_8, false);
         m_modelo.setCampo(sIEAN, QStringLiteral("0"));
         m_ventana.frame[3] = false;
@@ -140,11 +173,12 @@ void Respuestas::OptIEAN_Click(int index)
         if (calculos.Calcular511)
             calculos.Calcular511();
         abrir(127);
-        if (calculos.Calcular128_131)
+        if (perfil.recalcular131SinIEAN && calculos.Calcular128_131)
             calculos.Calcular128_131(131);
         m_modelo.bModificado = true;
     } else if (index == 1) {
-        m_ventana.setHabilitado(ctl381::OptAnexo, true);
+        if (perfil.habilitarControles)
+            m_ventana.setHabilitado(ctl381::OptAnexo, true);
         m_ventana.setHabilitado(ctl381::Label1_8, true);
         m_modelo.setCampo(sIEAN, QStringLiteral("1"));
         m_ventana.frame[3] = true;
@@ -167,12 +201,11 @@ void Respuestas::OptAnexo_Click(int index)
     seleccionarOpcion(OptAnexo, index);
     const bool iean = elegida(m_modelo, OptIEAN, 1);
     if (index == 1) {
-        m_modelo.setHabilitada(120, true);
-        m_modelo.setHabilitada(122, true);
-        m_modelo.setColor(120, Color::Cyan);
-        m_modelo.setColor(122, Color::Blanco);
-        for (int n : {114, 115, 117})
+        estadoAnexo(120, true);
+        abrir(122);
+        for (int n : {114, 115})
             cerrar(n);
+        estadoAnexo(117, false);
         for (int n : {114, 506, 115, 116, 507, 117, 119})
             vaciar(n);
         if (iean) {
@@ -185,13 +218,11 @@ void Respuestas::OptAnexo_Click(int index)
         }
         m_modelo.bModificado = true;
     } else if (index == 0) {
-        for (int n : {114, 115, 117})
-            m_modelo.setHabilitada(n, true);
-        m_modelo.setColor(114, Color::Blanco);
-        m_modelo.setColor(115, Color::Blanco);
-        m_modelo.setColor(117, Color::Cyan);
-        for (int n : {120, 122})
-            cerrar(n);
+        abrir(114);
+        abrir(115);
+        estadoAnexo(117, true);
+        estadoAnexo(120, false);
+        cerrar(122);
         for (int n : {120, 508, 122})
             vaciar(n);
         if (iean) {
@@ -212,18 +243,16 @@ void Respuestas::OptRectifica_Click(int index)
     vaciarRespuesta(sRectifica, index);
     if (index == 0) {
         m_modelo.setCampo(sRectifica, QStringLiteral("0"));
-        m_ventana.setHabilitado(ctl381::TxtNumOrden, false);
+        control(ctl381::TxtNumOrden, false, Color::Gris);
         m_modelo.setCampo(ctl381::TxtNumOrden, QString());
-        m_ventana.setColor(ctl381::TxtNumOrden, Color::Gris);
         m_ventana.setHabilitado(ctl381::Label1_10, false);
         m_modelo.bModificado = true;
     } else if (index == 1) {
         m_modelo.setCampo(sRectifica, QStringLiteral("1"));
-        m_ventana.setHabilitado(ctl381::TxtNumOrden, true);
-        m_ventana.setColor(ctl381::TxtNumOrden, Color::Blanco);
+        control(ctl381::TxtNumOrden, true, Color::Blanco);
         m_ventana.setHabilitado(ctl381::Label1_10, true);
         m_modelo.bModificado = true;
-        if (!giCargandoForm)
+        if (perfil.avisoRectifica && !giCargandoForm)
             msg::MsgBox(MensajeRectifica, 48, m_ventana.titulo);
     }
 }
@@ -239,10 +268,12 @@ void Respuestas::OptDomiciliado_Click(int index)
         // them, so a loss typed before the answer is not lost.
         m_modelo.setTexto(100, m_modelo.texto(505));
         m_modelo.setTexto(101, m_modelo.texto(338));
-        m_modelo.setBloqueada(100, true);
+        if (perfil.habilitarControles)
+            m_modelo.setBloqueada(100, true);
     } else if (index == 0) {
         m_modelo.setCampo(sDomiciliado, QStringLiteral("0"));
         abrir(100);
-        m_modelo.setBloqueada(100, false);
+        if (perfil.habilitarControles)
+            m_modelo.setBloqueada(100, false);
     }
 }

@@ -50,8 +50,30 @@ inline const QString MensajeRectifica = QStringLiteral(
     "declaración original, inclusive en las de determinación de la deuda");
 }
 
+// Where the sent-declaration viewer's answers differ from the entry window's.
+struct PerfilRespuestas {
+    // Entry: an answer opens and closes the boxes and page-0 fields it governs.
+    // Viewer: boxes and fields keep their read-only state; only the question
+    // labels and the annex boxes 117 and 120 follow the answers.
+    bool habilitarControles = true;
+    // IEAN "&No" recomputes box 131 from the annex rows (entry only).
+    bool recalcular131SinIEAN = true;
+    // Agrarian "&No" empties the date of form 4888 (viewer); the entry keeps it.
+    bool vaciarFechaSinAgraria = false;
+    // Rectification "&Si" outside the load shows its reminder (entry only).
+    bool avisoRectifica = true;
+
+    static PerfilRespuestas declaracion() { return {}; }
+    static PerfilRespuestas enviada() { return {false, false, true, false}; }
+};
+
+class CalculosDeclaracion;
+
 // The calculations the answers rerun; each is left out while unset.
 struct CalculosRespuestas {
+    // Those of a window's box calculations.
+    static CalculosRespuestas de(CalculosDeclaracion &c);
+
     std::function<void()> Calcular113;
     std::function<void()> Calcular511;
     std::function<void()> Calcular117;
@@ -65,6 +87,7 @@ public:
     Respuestas(ModeloCasillas &modelo, EstadoVentana &ventana);
 
     CalculosRespuestas calculos;
+    PerfilRespuestas perfil;
 
     // The user selected option `index` of the pair: records the selection,
     // then runs the pair's handler. Unknown pair names do nothing.
@@ -86,8 +109,12 @@ public:
 
 private:
     void seleccionarOpcion(const QString &opcion, int index);
+    // Boxes and page-0 fields opened or closed by an answer (entry only).
     void abrir(int n, quint32 color = Color::Blanco);
     void cerrar(int n);
+    void control(const QString &nombre, bool habilitado, quint32 color);
+    // Box 117 or 120, enabled cyan or disabled grey.
+    void estadoAnexo(int n, bool habilitada);
     void vaciar(int n) { m_modelo.setTexto(n, QString()); }
     void vaciarRespuesta(const QString &texto, int index);
     void calc113();

@@ -1,8 +1,8 @@
 #include "respuestasayuda.h"
 
-void respuestas::pAyudaFondo(EstadoVentana &v)
+void respuestas::pAyudaFondo(EstadoVentana &v, const QString &linea)
 {
     v.colorAyuda = 0;
-    v.ayuda = AyudaGeneral;
+    v.ayuda = linea;
     v.ayuda1.clear();
 }

@@ -8,6 +8,10 @@ namespace respuestas {
 inline const QString AyudaGeneral =
     QStringLiteral("Anotar los importes en nuevos soles sin considerar centimos.");
 
+// The sent-declaration viewer's general line.
+inline const QString AyudaGeneralEnviada =
+    QStringLiteral("Los importes son en nuevos soles sin considerar centimos.");
+
 // TxtAyuda shows the general line in black, TxtAyuda1 is emptied.
-void pAyudaFondo(EstadoVentana &v);
+void pAyudaFondo(EstadoVentana &v, const QString &linea = AyudaGeneral);
 }

@@ -6,40 +6,67 @@ int respuestas::contextoAyuda(int pagina)
     return pagina >= 0 && pagina <= 5 ? contextos[pagina] : 0;
 }
 
-void respuestas::SSTab1_Click(ModeloCasillas &m, EstadoVentana &v, Cabecera &cabecera, int pagina)
+const respuestas::TablaPestanas &respuestas::tablaPestanasDeclaracion()
+{
+    using F = FocoPagina;
+    static const TablaPestanas t{{
+        {false, true, F::Control, ctl381::TxtTelefono, 0},
+        {true, true, F::Casilla, QString(), 300},
+        {true, true, F::Casilla, QString(), 103},
+        {true, true, F::Creditos, QString(), 0},
+        {true, true, F::Deuda, QString(), 0},
+        {true, true, F::Control, ctl381::TxtNombreA, 0},
+    }};
+    return t;
+}
+
+const respuestas::TablaPestanas &respuestas::tablaPestanasEnviada()
+{
+    using F = FocoPagina;
+    static const TablaPestanas t{{
+        {false, false, F::Control, QStringLiteral("TxtNumOrdenE"), 0},
+        {false, true, F::Ninguno, QString(), 0},
+        {false, true, F::Ninguno, QString(), 0},
+        {false, true, F::Ninguno, QString(), 0},
+        {false, true, F::Ninguno, QString(), 0},
+        {false, true, F::Ninguno, QString(), 0},
+    }};
+    return t;
+}
+
+void respuestas::SSTab1_Click(ModeloCasillas &m, EstadoVentana &v, Cabecera *cabecera, int pagina,
+                              const TablaPestanas &t)
 {
     v.pagina = pagina;
-    if (pagina == 0) {
-        v.mostrarFrames(true, true, true, true);
-        v.iPestana = 0;
-        v.pedirFoco(ctl381::TxtTelefono);
-        v.helpContext = contextoAyuda(0);
+    if (pagina < 0 || pagina > 5)
         return;
+    const FilaPestana &f = t[size_t(pagina)];
+
+    if (f.validarCabecera) {
+        v.mostrarFrames(false, false, false, false);
+        // The data pages stay empty until the header is correct.
+        if (cabecera && !cabecera->ValidaContForm1())
+            return;
     }
-    if (pagina < 1 || pagina > 5)
-        return;
+    if (f.mostrarMarcos)
+        v.mostrarFrames(true, true, true, true);
 
-    v.mostrarFrames(false, false, false, false);
-    // The data pages stay empty until the header is correct.
-    if (!cabecera.ValidaContForm1())
-        return;
-    v.mostrarFrames(true, true, true, true);
-
-    switch (pagina) {
-    case 1:
-        v.pedirFoco(ctl381::caja(300));
+    switch (f.foco) {
+    case FocoPagina::Ninguno:
         break;
-    case 2:
-        v.frame[2] = true;
-        v.pedirFoco(ctl381::caja(103));
+    case FocoPagina::Control:
+        v.pedirFoco(f.control);
         break;
-    case 3:
+    case FocoPagina::Casilla:
+        v.pedirFoco(ctl381::caja(f.casilla));
+        break;
+    case FocoPagina::Creditos:
         if (v.frame[3])
             v.pedirFoco(ctl381::caja(m.habilitada(114) ? 114 : 120));
         else if (v.frame[0])
             v.pedirFoco(ctl381::caja(130));
         break;
-    case 4: {
+    case FocoPagina::Deuda: {
         int foco = 145;
         for (int n : {137, 140, 141}) {
             if (m.habilitada(n)) {
@@ -52,10 +79,12 @@ void respuestas::SSTab1_Click(ModeloCasillas &m, EstadoVentana &v, Cabecera &cab
             m.setTexto(137, QString());
         break;
     }
-    case 5:
-        v.pedirFoco(ctl381::TxtNombreA);
-        break;
     }
     v.iPestana = pagina;
     v.helpContext = contextoAyuda(pagina);
+}
+
+void respuestas::SSTab1_Click(ModeloCasillas &m, EstadoVentana &v, Cabecera &cabecera, int pagina)
+{
+    SSTab1_Click(m, v, &cabecera, pagina, tablaPestanasDeclaracion());
 }

@@ -34,14 +34,6 @@ Frm381 *gfrmDeclaracion = nullptr;
 
 namespace {
 
-void pFondo(QWidget *w, quint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, TxtCasilla::fColor(bgr));
-    p.setColor(QPalette::Disabled, QPalette::Base, TxtCasilla::fColor(bgr));
-    w->setPalette(p);
-}
-
 void pErrorInesperado(const DbError &e)
 {
     msg::MsgBox(fTextoError(e.number, e.description), 0, QStringLiteral("Error"));
@@ -57,13 +49,25 @@ const QStringList &paresRespuesta()
 
 } // namespace
 
+void Frm381::pFondo(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, TxtCasilla::fColor(bgr));
+    p.setColor(QPalette::Disabled, QPalette::Base, TxtCasilla::fColor(bgr));
+    w->setPalette(p);
+}
+
 std::function<void(Frm381 &)> &Frm381::alCrear()
 {
     static std::function<void(Frm381 &)> f;
     return f;
 }
 
-Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(this))
+Frm381::Frm381(QWidget *parent) : Frm381(parent, false) {}
+
+Frm381::Frm381(QWidget *parent, SoloLectura) : Frm381(parent, true) {}
+
+Frm381::Frm381(QWidget *parent, bool soloLectura) : QDialog(parent), m_modelo(new ModeloCasillas(this))
 {
     setObjectName(QStringLiteral("Frm381"));
     ListaCasillas::pInicializar(*m_modelo);
@@ -168,6 +172,9 @@ Frm381::Frm381(QWidget *parent) : QDialog(parent), m_modelo(new ModeloCasillas(t
             reject();
     });
 
+    if (soloLectura)
+        return;
+
     // Every change of a box, typed or written, recalculates its dependants.
     ContextoCalculo ctx = ContextoCalculo::declaracion();
     ctx.tituloVentana = windowTitle();
@@ -236,16 +243,21 @@ void Frm381::pMostrarFrames(bool b0, bool b1, bool b2, bool b3, bool b4, bool b5
 
 // ---------------------------------------------------------------- start
 
-void Frm381::Form_Load()
+bool Frm381::fComenzarCarga()
 {
     if (m_cargado)
-        return;
+        return false;
     m_cargado = true;
-
     pPosicionForm(this, 0, 0, 6825, 9615);
     pCentrarForm(MDIFrm::instancia(), this);
-
     pPunteroReloj();
+    return true;
+}
+
+void Frm381::Form_Load()
+{
+    if (!fComenzarCarga())
+        return;
     gsTasa.clear();
     gsAceptaInconsistencias.clear();
     giEstadoGrabacion = 0;
@@ -261,16 +273,7 @@ void Frm381::Form_Load()
     aCasillas = ListaCasillas::aCasillas();
     m_modelo->setCampo(QStringLiteral("iAccion"), QString::number(iAccion));
     fLlenaZonas();
-    if (gdbBase) {
-        try {
-            QList<QPair<QString, QString>> bancos;
-            for (const FilaBanco &b : fBancos(*gdbBase))
-                bancos.append({b.codigo, b.descrip});
-            FormaDePagoZRV1->setBancos(bancos);
-        } catch (const DbError &e) {
-            pErrorInesperado(e);
-        }
-    }
+    pLlenaBancos();
     m_modelo->setCampo(Campos::FormaPago, QStringLiteral("X"));
     pCargaIdent(iAccion);
 
@@ -279,6 +282,20 @@ void Frm381::Form_Load()
     m_modelo->bModificado = false;
     pPunteroNormal();
     giCargandoForm = 0;
+}
+
+void Frm381::pLlenaBancos()
+{
+    if (!gdbBase)
+        return;
+    try {
+        QList<QPair<QString, QString>> bancos;
+        for (const FilaBanco &b : fBancos(*gdbBase))
+            bancos.append({b.codigo, b.descrip});
+        FormaDePagoZRV1->setBancos(bancos);
+    } catch (const DbError &e) {
+        pErrorInesperado(e);
+    }
 }
 
 void Frm381::fLlenaZonas()

@@ -15,11 +15,13 @@ class FormaDePagoZRV;
 class MaskEdBox;
 class ModeloCasillas;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 class TxtCasilla;
 class TxtFiltrada;
 
@@ -61,20 +63,20 @@ public:
     QPushButton *CmdGrabar, *CmdValidar, *cmdCancelar;
 
     // The window's start; runs once, before the window is first shown.
-    void Form_Load();
+    virtual void Form_Load();
     void pCargaIdent(int iAccion);
 
     // Event handlers.
-    void Form_Activate();
-    void Form_Click();
-    void Form_Unload();
+    virtual void Form_Activate();
+    virtual void Form_Click();
+    virtual void Form_Unload();
     void CmbRuc_Click();
     void CmbZona_Click();
-    void TxtRazon_Change();
+    virtual void TxtRazon_Change();
     void TxtValor_GotFocus(int Index);
-    void TxtValor_LostFocus(int Index);
+    virtual void TxtValor_LostFocus(int Index);
     // Returns the key left for the box (0: dropped).
-    int TxtValor_KeyPress(int Index, int KeyAscii);
+    virtual int TxtValor_KeyPress(int Index, int KeyAscii);
     void TxtValor_MouseMove(int Index);
     int TxtTelefono_KeyPress(int KeyAscii);
     int TxtNombre_KeyPress(int KeyAscii);     // the four surname and name fields
@@ -112,6 +114,26 @@ public:
     void done(int r) override;
 
 protected:
+    // The read-only twin (the viewer of a sent declaration) is built on the
+    // same pages and boxes, without the entry window's recalculation and
+    // handlers: it binds its own.
+    struct SoloLectura {};
+    Frm381(QWidget *parent, SoloLectura);
+
+    // Background colour of an entry field (BGR), enabled or not.
+    static void pFondo(QWidget *w, quint32 bgr);
+    // The start of the load, once only: placed, centred, the hourglass.
+    // False when the window was loaded already.
+    bool fComenzarCarga();
+    void vincular(TxtFiltrada *t, const QString &campo);
+    void fLlenaZonas();
+    void pLlenaBancos();
+
+    // Page 0 top to bottom (frames, then a stretch) and the grid of
+    // "Datos básicos del Contribuyente", where the twin adds its fields.
+    QVBoxLayout *m_pagina0 = nullptr;
+    QGridLayout *m_datosBasicos = nullptr;
+
     void showEvent(QShowEvent *e) override;
     bool event(QEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
@@ -120,14 +142,13 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    Frm381(QWidget *parent, bool soloLectura);
     void crearControles();
     QWidget *crearPagina0();
     QWidget *crearPaginaCasillas(int pagina);
-    void agregarFila(class QGridLayout *g, int fila, int n, int columna = 0);
-    void vincular(TxtFiltrada *t, const QString &campo);
+    void agregarFila(QGridLayout *g, int fila, int n, int columna = 0);
     void refrescarOpciones(const QString &par);
     void pLlenaComboRuc();
-    void fLlenaZonas();
     void pMostrarFrames(bool b0, bool b1, bool b2, bool b3, bool b4, bool b5);
     void pRespuestaMinima(const QString &par, int index);
 

@@ -225,6 +225,7 @@ QWidget *Frm381::crearPagina0()
 {
     auto *pagina = new QWidget;
     auto *v = new QVBoxLayout(pagina);
+    m_pagina0 = v;
     v->setContentsMargins(4, 4, 4, 4);
     v->setSpacing(4);
     auto compacto = [](QGridLayout *g) {
@@ -234,6 +235,7 @@ QWidget *Frm381::crearPagina0()
 
     auto *datos = grupo(QStringLiteral("Datos básicos del Contribuyente"), pagina);
     auto *gd = new QGridLayout(datos);
+    m_datosBasicos = gd;
     compacto(gd);
     CmbRuc = new QComboBox(datos);
     CmbRuc->setObjectName(QStringLiteral("CmbRuc"));

@@ -97,16 +97,13 @@ private:
 // window's background is not under the pointer.
 class FiltroAyudaFondo : public QObject {
 public:
-    FiltroAyudaFondo(Frm381 &w, ReglasDeclaracion &r) : QObject(&w), m_w(w), m_r(r) {}
+    FiltroAyudaFondo(Frm381 &w, std::function<void()> alMover) : QObject(&w), m_w(w), m_alMover(std::move(alMover)) {}
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() == QEvent::MouseMove && fSobreFondo(static_cast<QWidget *>(o), static_cast<QMouseEvent *>(e))) {
-            enlace381::pLeerVentana(m_w, m_r.ventana);
-            m_r.pAyudaFondo();
-            enlace381::pAplicarVentana(m_w, m_r.ventana);
-        }
+        if (e->type() == QEvent::MouseMove && fSobreFondo(static_cast<QWidget *>(o), static_cast<QMouseEvent *>(e)))
+            m_alMover();
         return QObject::eventFilter(o, e);
     }
 
@@ -123,7 +120,7 @@ private:
     }
 
     Frm381 &m_w;
-    ReglasDeclaracion &m_r;
+    std::function<void()> m_alMover;
 };
 
 // Window variables and state into the rules' view, before a handler.
@@ -163,7 +160,19 @@ ReglasDeclaracion *pEnlazar(Frm381 &w)
     // The window already moves on with ENTER; the handler marks the change.
     QObject::connect(w.MkePeriodo, &MaskEdBox::KeyPress, r, [r](int tecla) { r->MkePeriodo_KeyPress(tecla); });
 
-    auto *filtro = new FiltroAyudaFondo(w, *r);
+    enlace381::pInstalarAyudaFondo(w, [&w, r] {
+        enlace381::pLeerVentana(w, r->ventana);
+        r->pAyudaFondo();
+        enlace381::pAplicarVentana(w, r->ventana);
+    });
+    return r;
+}
+
+} // namespace
+
+void enlace381::pInstalarAyudaFondo(Frm381 &w, std::function<void()> alMover)
+{
+    auto *filtro = new FiltroAyudaFondo(w, std::move(alMover));
     QList<QWidget *> fondos{&w};
     for (int i = 0; i <= 5; ++i)
         fondos << w.Frame1(i);
@@ -174,10 +183,7 @@ ReglasDeclaracion *pEnlazar(Frm381 &w)
         f->setMouseTracking(true);
         f->installEventFilter(filtro);
     }
-    return r;
 }
-
-} // namespace
 
 ReglasDeclaracion &fReglas(Frm381 &w)
 {

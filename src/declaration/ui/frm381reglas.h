@@ -3,6 +3,7 @@
 // runs of the declaration window to its ReglasDeclaracion, and mirrors what
 // they leave in EstadoVentana on the window's controls.
 #include <QString>
+#include <functional>
 
 class Frm381;
 class ReglasDeclaracion;
@@ -33,4 +34,7 @@ void pTraerPagina(Frm381 &w, int pagina);
 // "TxtTelefono", "cmdCancelar", ...); a disabled or unknown control keeps it
 // where it is.
 void pEnfocar(Frm381 &w, const QString &control);
+// alMover runs when the mouse moves over the window background, a content
+// frame or the rectification frame (the general help line).
+void pInstalarAyudaFondo(Frm381 &w, std::function<void()> alMover);
 }

@@ -1,4 +1,5 @@
 #include "frmcontabrir.h"
+#include "declaration/ui/selector.h"
 #include "declaration/core/carga.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
@@ -54,48 +55,12 @@ FrmContAbrir::FrmContAbrir(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmContAbrir"));
     setWindowTitle(QStringLiteral("Actualizar Declaraciones"));
-    Frame1 = new QGroupBox(QStringLiteral("Declaraciones Registradas"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    grdContrib = new QTableWidget(0, 5, Frame1);
-    grdContrib->setObjectName(QStringLiteral("grdContrib"));
-    grdContrib->setHorizontalHeaderLabels({QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"),
-                                           QStringLiteral("Formulario"), QStringLiteral("Estado")});
-    grdContrib->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdContrib->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdContrib->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdContrib->verticalHeader()->hide();
-    // RUC, period, form and state take what they show; the name takes the rest.
-    grdContrib->setWordWrap(false);
-    QHeaderView *cabecera = grdContrib->horizontalHeader();
-    cabecera->setMinimumSectionSize(24);
-    for (int c : {0, 2, 3, 4})
-        cabecera->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    cabecera->setSectionResizeMode(1, QHeaderView::Stretch);
-    auto *marco = new QVBoxLayout(Frame1);
-    marco->addWidget(grdContrib);
-
-    auto *botones = new QHBoxLayout;
-    botones->addStretch();
-    for (int i = 0; i < 2; ++i) {
-        CmdOpciones[i] = new QPushButton(this);
-        CmdOpciones[i]->setObjectName(QStringLiteral("CmdOpciones_%1").arg(i));
-        CmdOpciones[i]->setAutoDefault(false);
-        botones->addWidget(CmdOpciones[i]);
-        connect(CmdOpciones[i], &QPushButton::clicked, this, [this, i] { CmdOpciones_Click(i); });
-    }
-    CmdOpciones[1]->setText(QStringLiteral("&Salir"));
-    auto *l = new QVBoxLayout(this);
-    l->addWidget(Label1);
-    l->addWidget(Frame1);
-    l->addLayout(botones);
-
-    connect(grdContrib, &QTableWidget::cellDoubleClicked, this, &FrmContAbrir::grdContrib_DblClick);
-    connect(grdContrib, &QTableWidget::currentCellChanged, this, [this](int fila, int, int anterior, int) {
-        if (fila != anterior)
-            grdContrib_RowColChange();
-    });
+    pCrearSelector(
+        this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Registradas"),
+        {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
+         QStringLiteral("Estado")},
+        [this](int i) { CmdOpciones_Click(i); }, [this] { grdContrib_DblClick(); },
+        [this] { grdContrib_RowColChange(); });
 }
 
 void FrmContAbrir::Form_Load()
