@@ -6,9 +6,9 @@
 // page's commands on its picture, and painting a page picture at its natural
 // size, each well under a screen frame (16 ms).
 //
-// The document is a full declaration's pages 1 and 2 as the layouts issue
-// them, and a stand-in annex page (rows of a label, a month, an amount and two
-// cells); BM_CorridaDeclaracion runs the whole print run with its own pages.
+// The document is a full declaration with its annex page (the table of box
+// 131) as the layouts issue it; BM_CorridaDeclaracion runs the whole print
+// run, data loading included.
 #include "../tests/support/testdb.h"
 #include "common/archivospool.h"
 #include "layout/core/consulta.h"
@@ -35,21 +35,6 @@ namespace {
 
 const QString kRuc = QStringLiteral("20100070970");
 
-// One page of rows: label, box number, amount, number cell and value cell.
-QList<QVariantList> fPagina(int hoja, int filas)
-{
-    QList<QVariantList> l;
-    for (int r = 0; r < filas; ++r) {
-        const int mitad = r % 2 ? 5575 : 0;
-        const int t = 1800 + (r / 2) * 270;
-        l << QVariantList{"pPos", 550 + mitad, t + 60, QStringLiteral("Concepto numero %1 de la hoja").arg(r), false, 8, hoja};
-        l << QVariantList{"pPos", 3350 + mitad, t + 60, QString::number(300 + r), false, 8, hoja};
-        l << QVariantList{"pPos", 3750 + mitad, t + 60, QStringLiteral("     1,234,%1").arg(100 + r), false, 8, hoja};
-        l << QVariantList{"pCuadro", 3300 + mitad, t, 3700 + mitad, t + 270, hoja};
-        l << QVariantList{"pCuadro", 3700 + mitad, t, 5575 + mitad, t + 270, hoja};
-    }
-    return l;
-}
 
 
 struct Banco {
@@ -68,6 +53,11 @@ struct Banco {
             db->exec(QStringLiteral("INSERT INTO DET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, Casilla, i_valor)"
                                     " VALUES (?, 6, '1998', '0951', ?, ?)"),
                      {kRuc, QString::number(n), QString::number(n * 1013)});
+        for (int m = 1; m <= 15; ++m)
+            db->exec(QStringLiteral("INSERT INTO ACTA (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, per_pag, saluti, compen,"
+                                    " otrcre, pago_r, pago_iean_r, pago_iean, tipo_asist, FACTOR)"
+                                    " VALUES (?, 6, '1998', '0951', ?, '1000', '200', ' ', '3500', ' ', ' ', '3', 1.0125)"),
+                     {kRuc, QStringLiteral("%1%2").arg(m > 12 ? 1999 : 1998).arg(m > 12 ? m - 12 : m, 2, 10, QLatin1Char('0'))});
         db->exec(QStringLiteral("INSERT INTO CAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, bcolibrad, nrocheque)"
                                 " VALUES (?, 6, '1998', '0951', '02', '123456')"),
                  {kRuc});
@@ -114,7 +104,8 @@ const QList<QVariantList> &fDocumento()
         g.pImpritext({"pNuevaHoja"});
         pHoja2(datos, g);
         g.pImpritext({"pNuevaHoja"});
-        g.comandos << fPagina(2, 60) << QVariantList{"Fin"};
+        ReporteAnexos(datos.sTipoAnexo, fTieneFactor(datos), datos, *b.db, g);
+        g.pImpritext({"Fin"});
         return g.comandos;
     }();
     return d;

@@ -1,7 +1,7 @@
 // A stored declaration printed through the opener as the print chooser asks
 // for it: the script file in the report folder is the golden script of the
-// page layouts to the byte, registered in SPOOL under the declaration's code,
-// and the PDF has its two pages.
+// page layouts to the byte (pages 1 and 2; the annex page when asked for),
+// registered in SPOOL under the declaration's code, and the PDF has its pages.
 #include "../support/testdb.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
@@ -114,6 +114,53 @@ private slots:
         QCOMPARE(QString::fromLatin1(fLeer(pdf + pdfs.first()))
                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
                  2);
+    }
+
+    // With annexes: after the second page break the script holds the annex
+    // page of the set pConsulta found, as the annex layouts' golden script
+    // has it (tests/fixtures/annexpages, rows in filas.sql there).
+    void paginaDeAnexos_data()
+    {
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<QString>("ruc");
+        QTest::newRow("117y128") << "117y128" << "20100000001";
+        QTest::newRow("131") << "131" << "20100000002";
+        QTest::newRow("120y128") << "120y128" << "20100000003";
+    }
+    void paginaDeAnexos()
+    {
+        QFETCH(QString, codigo);
+        QFETCH(QString, ruc);
+        const QString carpeta = QStringLiteral(QX_FIXTURES "/annexpages/");
+        testdb::Entorno env;
+        auto db = env.abrir();
+        cUtilitario util;
+        gdbBase = db;
+        goUtilitario = &util;
+        gsRutaRpt = env.sysPath + QStringLiteral("RPT/");
+        gsPeriodo = QStringLiteral("1998");
+        gsFormulario = QStringLiteral("0951");
+        qputenv("QX_PRINTER_PDF", (env.sysPath + QStringLiteral("TMP/")).toLocal8Bit());
+        QStringList sql;
+        QVERIFY(textfile::readLines(carpeta + QStringLiteral("filas.sql"), &sql));
+        for (const QString &l : sql)
+            if (l.startsWith(QLatin1String("INSERT")))
+                db->exec(l);
+        registro::limpiar();
+        pRegistrarImpresion();
+        msg::ScriptedAnswerer mensajes;
+        pVistaPrevia(2, true, false, {ruc, "ANEXOS", "1998", "0951", "", "", ""});
+        registro::limpiar();
+        qunsetenv("QX_PRINTER_PDF");
+        gdbBase.reset();
+        goUtilitario = nullptr;
+
+        QVERIFY(mensajes.shown().isEmpty());
+        const QByteArray guion = fLeer(gsRutaRpt + QStringLiteral("00000001.PRN"));
+        const QByteArray salto = "pNuevaHoja\r\n";
+        const int segundo = guion.indexOf(salto, guion.indexOf(salto) + 1);
+        QVERIFY(segundo > 0);
+        QCOMPARE(guion.mid(segundo + salto.size()), fLeer(carpeta + codigo + QStringLiteral(".prn")));
     }
 };
 
