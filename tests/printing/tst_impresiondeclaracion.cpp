@@ -23,6 +23,36 @@ QByteArray fLeer(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A host folder with its database, the program's shared state and the
+// printing windows registered, PDF output into the host's TMP folder.
+struct Impresion {
+    testdb::Entorno env;
+    std::shared_ptr<Database> db = env.abrir();
+    QString pdf = env.sysPath + QStringLiteral("TMP/");
+    cUtilitario util;
+    msg::ScriptedAnswerer mensajes;
+
+    Impresion()
+    {
+        gdbBase = db;
+        goUtilitario = &util;
+        gsRutaRpt = env.sysPath + QStringLiteral("RPT/");
+        gsUsuario = QStringLiteral("USUARIO1");
+        gsPeriodo = QStringLiteral("1998");
+        gsFormulario = QStringLiteral("0951");
+        qputenv("QX_PRINTER_PDF", pdf.toLocal8Bit());
+        registro::limpiar();
+        pRegistrarImpresion();
+    }
+    ~Impresion()
+    {
+        registro::limpiar();
+        qunsetenv("QX_PRINTER_PDF");
+        gdbBase.reset();
+        goUtilitario = nullptr;
+    }
+};
+
 } // namespace
 
 class TstImpresionDeclaracion : public QObject {
@@ -58,17 +88,8 @@ private slots:
         }
         const bool enviada = v.value(QStringLiteral("bGl_recti")) == QLatin1String("1");
 
-        testdb::Entorno env;
-        auto db = env.abrir();
-        cUtilitario util;
-        gdbBase = db;
-        goUtilitario = &util;
-        gsRutaRpt = env.sysPath + QStringLiteral("RPT/");
-        gsUsuario = QStringLiteral("USUARIO1");
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
-        const QString pdf = env.sysPath + QStringLiteral("TMP/");
-        qputenv("QX_PRINTER_PDF", pdf.toLocal8Bit());
+        Impresion i;
+        Database *db = i.db.get();
         const QString ruc = v.value(QStringLiteral("sRuc"));
         const QString correl = v.value(QStringLiteral("sCORREL"));
         {
@@ -88,18 +109,11 @@ private slots:
                              : QVariantList{ruc, v.value("bcolibrad", " "), v.value("nrocheque")});
             t.commit();
         }
-        registro::limpiar();
-        pRegistrarImpresion();
-        msg::ScriptedAnswerer mensajes;
         pVistaPrevia(2, false, enviada,
                      {ruc, v.value(QStringLiteral("sRaSoc")), "1998", "0951", correl, v.value(QStringLiteral("sNOrdenR")),
                       v.value(QStringLiteral("sControl"))});
-        registro::limpiar();
-        qunsetenv("QX_PRINTER_PDF");
-        gdbBase.reset();
-        goUtilitario = nullptr;
 
-        QVERIFY(mensajes.shown().isEmpty());
+        QVERIFY(i.mensajes.shown().isEmpty());
         QCOMPARE(QDir(gsRutaRpt).entryList(QDir::Files | QDir::Hidden), QStringList{"00000001.PRN"});
         QCOMPARE(fLeer(gsRutaRpt + QStringLiteral("00000001.PRN")), fLeer(base + QStringLiteral(".prn")));
         const QList<QSqlRecord> spool =
@@ -109,9 +123,9 @@ private slots:
         for (int i = 0; i < 6; ++i)
             fila << spool.first().value(i).toString();
         QCOMPARE(fila, (QStringList{enviada ? "PR0014" : "PR0003", "000001", "00000001.PRN", "USUARIO1", "6", ruc}));
-        const QStringList pdfs = QDir(pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        const QStringList pdfs = QDir(i.pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         QCOMPARE(pdfs.size(), 1);
-        QCOMPARE(QString::fromLatin1(fLeer(pdf + pdfs.first()))
+        QCOMPARE(QString::fromLatin1(fLeer(i.pdf + pdfs.first()))
                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
                  2);
     }
@@ -132,30 +146,15 @@ private slots:
         QFETCH(QString, codigo);
         QFETCH(QString, ruc);
         const QString carpeta = QStringLiteral(QX_FIXTURES "/annexpages/");
-        testdb::Entorno env;
-        auto db = env.abrir();
-        cUtilitario util;
-        gdbBase = db;
-        goUtilitario = &util;
-        gsRutaRpt = env.sysPath + QStringLiteral("RPT/");
-        gsPeriodo = QStringLiteral("1998");
-        gsFormulario = QStringLiteral("0951");
-        qputenv("QX_PRINTER_PDF", (env.sysPath + QStringLiteral("TMP/")).toLocal8Bit());
+        Impresion i;
         QStringList sql;
         QVERIFY(textfile::readLines(carpeta + QStringLiteral("filas.sql"), &sql));
         for (const QString &l : sql)
             if (l.startsWith(QLatin1String("INSERT")))
-                db->exec(l);
-        registro::limpiar();
-        pRegistrarImpresion();
-        msg::ScriptedAnswerer mensajes;
+                i.db->exec(l);
         pVistaPrevia(2, true, false, {ruc, "ANEXOS", "1998", "0951", "", "", ""});
-        registro::limpiar();
-        qunsetenv("QX_PRINTER_PDF");
-        gdbBase.reset();
-        goUtilitario = nullptr;
 
-        QVERIFY(mensajes.shown().isEmpty());
+        QVERIFY(i.mensajes.shown().isEmpty());
         const QByteArray guion = fLeer(gsRutaRpt + QStringLiteral("00000001.PRN"));
         const QByteArray salto = "pNuevaHoja\r\n";
         const int segundo = guion.indexOf(salto, guion.indexOf(salto) + 1);
