@@ -38,6 +38,38 @@ private slots:
         QCOMPARE(fLineasGuion(comando), lineas);
     }
 
+    // Positions, sizes and pages become 16-bit whole numbers as the runtime
+    // converts them: halves to even, a Boolean True is -1.
+    void entero16_data()
+    {
+        QTest::addColumn<QVariant>("valor");
+        QTest::addColumn<int>("resultado");
+        QTest::addColumn<int>("error");
+        QTest::newRow("entero") << QVariant(300) << 300 << 0;
+        QTest::newRow("media a par abajo") << QVariant(750.5) << 750 << 0;
+        QTest::newRow("media a par arriba") << QVariant(751.5) << 752 << 0;
+        QTest::newRow("texto con ceros") << QVariant("0300") << 300 << 0;
+        QTest::newRow("verdadero") << QVariant(true) << -1 << 0;
+        QTest::newRow("vacio") << QVariant() << 0 << 0;
+        QTest::newRow("tope") << QVariant(32767) << 32767 << 0;
+        QTest::newRow("piso por redondeo") << QVariant(-32768.5) << -32768 << 0;
+        QTest::newRow("sobre el tope por redondeo") << QVariant(32767.5) << 0 << 6;
+        QTest::newRow("bajo el piso") << QVariant(-32769) << 0 << 6;
+        QTest::newRow("texto") << QVariant("abc") << 0 << 13;
+    }
+    void entero16()
+    {
+        QFETCH(QVariant, valor);
+        QFETCH(int, resultado);
+        QFETCH(int, error);
+        try {
+            QCOMPARE(fEntero16(valor), resultado);
+            QCOMPARE(error, 0);
+        } catch (const ErrorEjecucion &e) {
+            QCOMPARE(e.numero, error);
+        }
+    }
+
     void faltaUnElemento()
     {
         try {

@@ -1,5 +1,6 @@
 #include "impresora.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -125,4 +126,19 @@ bool Printer::newPage()
 bool Printer::end()
 {
     return m_painter.isActive() && m_painter.end();
+}
+
+bool Printer::abort()
+{
+    if (!m_painter.isActive())
+        return false;
+    // Qt's PDF engine cannot cancel: end it and take the file back. (A
+    // printer whose engine cannot cancel either gets the pages drawn so far.)
+    m_printer->abort();
+    if (m_painter.isActive())
+        m_painter.end();
+    if (!m_pdf.isEmpty())
+        QFile::remove(m_pdf);
+    m_pdf.clear();
+    return true;
 }

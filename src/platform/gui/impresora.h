@@ -38,6 +38,12 @@ public:
     bool newPage();
     // Ends the document: the pages go to the printer or the file.
     bool end();
+    // Drops the document instead: the print engine cancels it where it can;
+    // a PDF file is removed. False when there was no document.
+    bool abort();
+    // The painter of the open document (null when none), for drawing in
+    // device units.
+    QPainter *painter() { return m_painter.isActive() ? &m_painter : nullptr; }
 
     int resolution() const;
     double toDevice(int twips) const;

@@ -1,6 +1,7 @@
 #include "printing/core/lineaguion.h"
 #include "shell/core/errorejecucion.h"
 #include "platform/vbruntime.h"
+#include <cmath>
 
 namespace {
 
@@ -71,4 +72,27 @@ QStringList fLineasGuion(const QVariantList &c)
     if (nombre == QLatin1String("pNuevaHoja"))
         return {nombre};
     return {};
+}
+
+int fEntero16(const QVariant &v)
+{
+    double d = 0;
+    if (!v.isValid() || v.isNull())
+        d = 0;
+    else if (v.typeId() == QMetaType::Bool)
+        d = v.toBool() ? -1 : 0;
+    else if (v.typeId() == QMetaType::QString) {
+        if (!vb::IsNumeric(v.toString()))
+            throw errores::tiposNoCoinciden();
+        d = vb::CDbl(v.toString());
+    } else {
+        bool ok = false;
+        d = v.toDouble(&ok);
+        if (!ok)
+            throw errores::tiposNoCoinciden();
+    }
+    const double r = std::nearbyint(d);   // the default rounding mode: halves to even
+    if (!(r >= -32768.0 && r <= 32767.0))
+        throw errores::desbordamiento();
+    return static_cast<int>(r);
 }

@@ -13,6 +13,11 @@
 // raises ErrorEjecucion 9.
 QStringList fLineasGuion(const QVariantList &sComando);
 
+// A position, size or page element as a 16-bit whole number: a number, a
+// numeric text or a Boolean (True is -1), halves rounded to even; beyond
+// -32768..32767 raises ErrorEjecucion 6, a text that is no number 13.
+int fEntero16(const QVariant &v);
+
 // The bold element as a Boolean: any non-zero number is true; the texts
 // "True"/"False" or a number as text are read as the runtime does; any other
 // text raises ErrorEjecucion 13.

@@ -1,0 +1,20 @@
+#pragma once
+// What the print engine draws on: the three page pictures of the preview, or
+// the printer (the window side hands in the printer's painter).
+#include "printing/core/lienzotwips.h"
+
+class DestinoImpresion {
+public:
+    virtual ~DestinoImpresion() = default;
+
+    // The surface of the command's page index. The page pictures take 0 to 2
+    // and raise ErrorEjecucion for any other index; the printer draws every
+    // index on its current page and raises its error when there is none.
+    virtual LienzoTwips &hoja(int iHoja) = 0;
+
+    // The printer's page break, end of document and dropping of an unfinished
+    // document; the page pictures have none of them.
+    virtual void nuevaHoja() {}
+    virtual void finDocumento() {}
+    virtual void abortar() {}
+};

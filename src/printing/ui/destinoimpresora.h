@@ -1,0 +1,27 @@
+#pragma once
+// The printer as the print engine's target: the document starts at the first
+// drawing, every page index draws on the current page, and the printer's
+// failures become the legacy errors 484 (no printer) and 482 (printer error).
+#include "platform/gui/impresora.h"
+#include "printing/core/destinoimpresion.h"
+#include <memory>
+
+class DestinoImpresora : public DestinoImpresion {
+public:
+    // documento names the printer job (and the PDF file under $QX_PRINTER_PDF).
+    explicit DestinoImpresora(const QString &documento);
+    ~DestinoImpresora() override;
+
+    LienzoTwips &hoja(int iHoja) override;
+    void nuevaHoja() override;
+    void finDocumento() override;
+    void abortar() override;
+
+    // The PDF of the document ("" on a real printer).
+    QString archivoPdf() const { return m_impresora.pdfFile(); }
+
+private:
+    Printer m_impresora;
+    QString m_documento;
+    std::unique_ptr<LienzoTwips> m_lienzo;
+};
