@@ -3,7 +3,7 @@
 // reads, how its updated column and its total come out of the month texts,
 // and the blocks of items it prints, read by the layout interpreter.
 //
-// The named values a table prints (FuenteAnexos::valor, by month index):
+// The named values a table prints (FuenteTablaAnexo::valor, by month index):
 //   "mes"            the month label, "04 - 98"; months 13 to 15 "01 - 99"..
 //   "mesConBlancos"  the same with a blank on either side
 //   "aSaluti", "aCompen", "aOtrcre", "aPagoR", "aPagoIEAN", "aPagoIEANR"

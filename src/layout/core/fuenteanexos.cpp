@@ -69,7 +69,7 @@ QString fEtiquetaMes(int i)
 
 } // namespace
 
-QString FuenteAnexos::valor(const QString &clave, int indice) const
+QString FuenteTablaAnexo::valor(const QString &clave, int indice) const
 {
     if (clave == QLatin1String("mes"))
         return fEtiquetaMes(indice);
@@ -80,9 +80,9 @@ QString FuenteAnexos::valor(const QString &clave, int indice) const
     return aTextos.value(clave).value(indice);
 }
 
-FuenteAnexos fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db)
+FuenteTablaAnexo fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db)
 {
-    FuenteAnexos f;
+    FuenteTablaAnexo f;
     auto &t = f.aTextos;
     for (const auto &c : kColumnas)
         t[QLatin1String(c.clave)] = QVector<QString>(16);

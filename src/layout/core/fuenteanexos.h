@@ -9,7 +9,7 @@
 
 class Database;
 
-class FuenteAnexos : public FuenteValores {
+class FuenteTablaAnexo : public FuenteValores {
 public:
     // The keys of anexostabla.h; any other key gives the empty text.
     QString valor(const QString &clave, int indice) const override;
@@ -22,7 +22,7 @@ public:
 // the first row found is the month's), then the month texts, the updated
 // amounts with each row's stored FACTOR and the table's total. A Null
 // amount reads as blank and a Null FACTOR as 0. Database errors go up.
-FuenteAnexos fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db);
+FuenteTablaAnexo fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db);
 
 // Reads the table's months, then issues its blocks in order.
 void pDisponerTablaAnexo(const TablaAnexo &tabla, const DatosImpresion &d, Database &db, SalidaImpresion &salida);

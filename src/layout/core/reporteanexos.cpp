@@ -4,7 +4,7 @@
 void pDisponerTablaAnexo(const TablaAnexo &tabla, const DatosImpresion &d, Database &db, SalidaImpresion &salida)
 {
     // The whole table is read before its first command.
-    const FuenteAnexos fuente = fCargarAnexo(tabla.carga, d, db);
+    const FuenteTablaAnexo fuente = fCargarAnexo(tabla.carga, d, db);
     for (const BloqueAnexo &b : tabla.bloques) {
         if (b.bPorMes)
             b.disposicion.pDisponerFilas(fuente, salida, d.iTamanoLetra, tabla.carga.desde, tabla.carga.hasta,
