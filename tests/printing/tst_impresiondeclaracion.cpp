@@ -23,6 +23,82 @@ QByteArray fLeer(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A declaration of tests/fixtures/pages/<name>.det stored as the save (or the
+// host's send) leaves it: "@variable value" for what the opener and the
+// header give, "code i_valor" for the stored rows.
+struct Declaracion {
+    QString ruc;
+    QString correl;
+    bool enviada = false;
+    QVariantList aDatos;   // what the print chooser hands to the opener
+};
+
+Declaracion fCargarDeclaracion(Database &db, const QString &archivo)
+{
+    QStringList lineas;
+    if (!textfile::readLines(archivo, &lineas))
+        return {};
+    QMap<QString, QString> v;
+    QList<QPair<QString, QString>> filas;
+    for (const QString &l : lineas) {
+        if (l.isEmpty() || l.startsWith(QLatin1Char('#')))
+            continue;
+        const QString clave = l.section(QLatin1Char(' '), 0, 0);
+        const QString valor = l.section(QLatin1Char(' '), 1);
+        if (clave.startsWith(QLatin1Char('@')))
+            v[clave.mid(1)] = valor;
+        else
+            filas << qMakePair(clave, valor);
+    }
+    Declaracion d;
+    d.enviada = v.value(QStringLiteral("bGl_recti")) == QLatin1String("1");
+    d.ruc = v.value(QStringLiteral("sRuc"));
+    d.correl = v.value(QStringLiteral("sCORREL"));
+    d.aDatos = {d.ruc, v.value(QStringLiteral("sRaSoc")), "1998", "0951", d.correl,
+                v.value(QStringLiteral("sNOrdenR")), v.value(QStringLiteral("sControl"))};
+    const bool enviada = d.enviada;
+    const QString &ruc = d.ruc;
+    const QString &correl = d.correl;
+    Transaction t(db, true);
+    for (const auto &f : filas)
+        db.exec(enviada ? QStringLiteral("INSERT INTO HDET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, CORREL,"
+                                         " Casilla, i_valor) VALUES (?, 6, '1998', '0951', ?, ?, ?)")
+                        : QStringLiteral("INSERT INTO DET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, Casilla,"
+                                         " i_valor) VALUES (?, 6, '1998', '0951', ?, ?)"),
+                enviada ? QVariantList{ruc, correl, f.first, f.second} : QVariantList{ruc, f.first, f.second});
+    // Paid in cash unless the fixture names a bank.
+    db.exec(enviada ? QStringLiteral("INSERT INTO HCAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, CORREL,"
+                                     " bcolibrad, nrocheque) VALUES (?, 6, '1998', '0951', ?, ?, ?)")
+                    : QStringLiteral("INSERT INTO CAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, bcolibrad,"
+                                     " nrocheque) VALUES (?, 6, '1998', '0951', ?, ?)"),
+            enviada ? QVariantList{ruc, correl, v.value("bcolibrad", " "), v.value("nrocheque")}
+                    : QVariantList{ruc, v.value("bcolibrad", " "), v.value("nrocheque")});
+    t.commit();
+    return d;
+}
+
+// The annex rows of tests/fixtures/annexpages/filas.sql of one taxpayer, moved
+// to the declaration's RUC (into HACTA under its CORREL for a sent one).
+void pCargarAnexos(Database &db, const QString &rucFilas, const Declaracion &d)
+{
+    QStringList sql;
+    if (!textfile::readLines(QStringLiteral(QX_FIXTURES "/annexpages/filas.sql"), &sql))
+        return;
+    const QString clave = QStringLiteral("VALUES ('%1', 6, '1998', '0951', ").arg(rucFilas);
+    for (QString l : sql) {
+        if (!l.startsWith(QLatin1String("INSERT INTO ACTA")) || !l.contains(clave))
+            continue;
+        if (d.enviada) {
+            l.replace(QLatin1String("INSERT INTO ACTA (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, "),
+                      QLatin1String("INSERT INTO HACTA (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, CORREL, "));
+            l.replace(clave, QStringLiteral("VALUES ('%1', 6, '1998', '0951', '%2', ").arg(d.ruc, d.correl));
+        } else {
+            l.replace(clave, QStringLiteral("VALUES ('%1', 6, '1998', '0951', ").arg(d.ruc));
+        }
+        db.exec(l);
+    }
+}
+
 // A host folder with its database, the program's shared state and the
 // printing windows registered, PDF output into the host's TMP folder.
 struct Impresion {
@@ -72,46 +148,12 @@ private slots:
     {
         QFETCH(QString, nombre);
         const QString base = QStringLiteral(QX_FIXTURES "/pages/") + nombre;
-        QStringList lineas;
-        QVERIFY(textfile::readLines(base + QStringLiteral(".det"), &lineas));
-        QMap<QString, QString> v;
-        QList<QPair<QString, QString>> filas;
-        for (const QString &l : lineas) {
-            if (l.isEmpty() || l.startsWith(QLatin1Char('#')))
-                continue;
-            const QString clave = l.section(QLatin1Char(' '), 0, 0);
-            const QString valor = l.section(QLatin1Char(' '), 1);
-            if (clave.startsWith(QLatin1Char('@')))
-                v[clave.mid(1)] = valor;
-            else
-                filas << qMakePair(clave, valor);
-        }
-        const bool enviada = v.value(QStringLiteral("bGl_recti")) == QLatin1String("1");
-
         Impresion i;
         Database *db = i.db.get();
-        const QString ruc = v.value(QStringLiteral("sRuc"));
-        const QString correl = v.value(QStringLiteral("sCORREL"));
-        {
-            Transaction t(*db, true);
-            for (const auto &f : filas)
-                db->exec(enviada ? QStringLiteral("INSERT INTO HDET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, CORREL,"
-                                                  " Casilla, i_valor) VALUES (?, 6, '1998', '0951', ?, ?, ?)")
-                                 : QStringLiteral("INSERT INTO DET (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, Casilla,"
-                                                  " i_valor) VALUES (?, 6, '1998', '0951', ?, ?)"),
-                         enviada ? QVariantList{ruc, correl, f.first, f.second} : QVariantList{ruc, f.first, f.second});
-            // Paid in cash unless the fixture names a bank.
-            db->exec(enviada ? QStringLiteral("INSERT INTO HCAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, CORREL,"
-                                              " bcolibrad, nrocheque) VALUES (?, 6, '1998', '0951', ?, ?, ?)")
-                             : QStringLiteral("INSERT INTO CAB (DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, bcolibrad,"
-                                              " nrocheque) VALUES (?, 6, '1998', '0951', ?, ?)"),
-                     enviada ? QVariantList{ruc, correl, v.value("bcolibrad", " "), v.value("nrocheque")}
-                             : QVariantList{ruc, v.value("bcolibrad", " "), v.value("nrocheque")});
-            t.commit();
-        }
-        pVistaPrevia(2, false, enviada,
-                     {ruc, v.value(QStringLiteral("sRaSoc")), "1998", "0951", correl, v.value(QStringLiteral("sNOrdenR")),
-                      v.value(QStringLiteral("sControl"))});
+        const Declaracion d = fCargarDeclaracion(*db, base + QStringLiteral(".det"));
+        const bool enviada = d.enviada;
+        const QString ruc = d.ruc;
+        pVistaPrevia(2, false, enviada, d.aDatos);
 
         QVERIFY(i.mensajes.shown().isEmpty());
         QCOMPARE(QDir(gsRutaRpt).entryList(QDir::Files | QDir::Hidden), QStringList{"00000001.PRN"});
@@ -160,6 +202,39 @@ private slots:
         const int segundo = guion.indexOf(salto, guion.indexOf(salto) + 1);
         QVERIFY(segundo > 0);
         QCOMPARE(guion.mid(segundo + salto.size()), fLeer(carpeta + codigo + QStringLiteral(".prn")));
+    }
+
+    // A whole declaration with its annexes, one per annex set: the two pages'
+    // golden script, the second page break and the annex page's golden script.
+    void declaracionConAnexos_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("rucFilas");
+        QTest::addColumn<QString>("codigo");
+        QTest::newRow("guardada, tipo 1") << "iean_con_anexo" << "20100000003" << "120y128";
+        QTest::newRow("enviada, tipo 2") << "iean_sin_anexo" << "20100000001" << "117y128";
+        QTest::newRow("guardada, tipo 3") << "sin_iean" << "20100000002" << "131";
+    }
+    void declaracionConAnexos()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, rucFilas);
+        QFETCH(QString, codigo);
+        Impresion i;
+        const Declaracion d =
+            fCargarDeclaracion(*i.db, QStringLiteral(QX_FIXTURES "/pages/") + nombre + QStringLiteral(".det"));
+        pCargarAnexos(*i.db, rucFilas, d);
+        pVistaPrevia(2, true, d.enviada, d.aDatos);
+
+        QVERIFY(i.mensajes.shown().isEmpty());
+        QCOMPARE(fLeer(gsRutaRpt + QStringLiteral("00000001.PRN")),
+                 fLeer(QStringLiteral(QX_FIXTURES "/pages/") + nombre + QStringLiteral(".prn")) + "pNuevaHoja\r\n"
+                     + fLeer(QStringLiteral(QX_FIXTURES "/annexpages/") + codigo + QStringLiteral(".prn")));
+        const QStringList pdfs = QDir(i.pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), 1);
+        QCOMPARE(QString::fromLatin1(fLeer(i.pdf + pdfs.first()))
+                     .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
+                 3);
     }
 };
 

@@ -7,19 +7,13 @@
 #include "../shell_ui/xprueba.h"
 #include "fixturesent.h"
 #include "ventanasent.h"
-#include "annexes/ui/registroanexos.h"
-#include "declaration/ui/frm381reglas.h"
-#include "declaration/ui/frmcontabrir.h"
-#include "declaration/ui/grabacionventana.h"
-#include "declaration/ui/pnuevadeclaracion.h"
 #include "declaration/ui/txtcasilla.h"
 #include "host/entorno.h"
 #include "host/frmvelantis.h"
 #include "platform/msgbox.h"
-#include "printing/ui/registroimpresion.h"
 #include "sent/ui/frm381env.h"
 #include "sent/ui/frmcontabrirenv.h"
-#include "sent/ui/registroenviadas.h"
+#include "shell/registro/ventanas.h"
 #include "shell/ui/barradeestadozrv.h"
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
@@ -84,13 +78,7 @@ private slots:
 
         // Qx381: started beside the host, it opens the host's settings and database.
         QVERIFY(cWindows().CorreApp(QStringLiteral("Velantis")));
-        pRegistrarDeclaracion();
-        pRegistrarFrmContAbrir();
-        pRegistrarGrabacion();
-        pRegistrarReglas();
-        pRegistrarAnexos();
-        pRegistrarImpresion();
-        pRegistrarEnviadas();
+        pRegistrarVentanas();
         MDIFrm principal;
         QVERIFY(principal.MDIForm_Load());
         QVERIFY(QTest::qWaitForWindowExposed(&principal));

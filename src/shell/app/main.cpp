@@ -1,13 +1,7 @@
 // Qx381: the data-entry program of form 0951. It runs only when started from
 // the host (its window "Velantis" must be on screen) and only once at a time.
-#include "annexes/ui/registroanexos.h"
-#include "declaration/ui/frm381reglas.h"
-#include "declaration/ui/frmcontabrir.h"
-#include "declaration/ui/grabacionventana.h"
-#include "declaration/ui/pnuevadeclaracion.h"
-#include "printing/ui/registroimpresion.h"
-#include "sent/ui/registroenviadas.h"
 #include "shell/core/modglobal.h"
+#include "shell/registro/ventanas.h"
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/mensajes.h"
@@ -19,23 +13,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <memory>
-
-namespace {
-
-// The windows of the other subsystems plug into the shell here, before the
-// main window is built (see shell/ui/registroventanas.h).
-void pRegistrarVentanas()
-{
-    pRegistrarDeclaracion();
-    pRegistrarFrmContAbrir();
-    pRegistrarGrabacion();
-    pRegistrarReglas();
-    pRegistrarAnexos();
-    pRegistrarImpresion();
-    pRegistrarEnviadas();
-}
-
-}
 
 int main(int argc, char **argv)
 {
@@ -49,6 +26,8 @@ int main(int argc, char **argv)
         else
             app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The title of the messages that name none (the print run's errors, among others).
+    QCoreApplication::setApplicationName(QStringLiteral("Declaración Pago Anual Impuesto a la Renta"));
     pInstalarMensajes(hayPantalla);
 
     goUtilitario = new cUtilitario;
