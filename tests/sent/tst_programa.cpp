@@ -2,7 +2,8 @@
 // stand-in makes its settings file and database and sends a saved
 // declaration with its own window and sending code; Qx381's main window,
 // with every window registered as its main registers them, finds the host's
-// window, lists the send, opens it read-only, registers its order number and
+// window, lists the send, opens it read-only with its read-only annex
+// window, registers its order number, prints it as a sent declaration and
 // deletes it.
 #include "../shell_ui/xprueba.h"
 #include "fixturesent.h"
@@ -10,7 +11,11 @@
 #include "declaration/ui/txtcasilla.h"
 #include "host/entorno.h"
 #include "host/frmvelantis.h"
+#include "annexes/ui/frmanexo.h"
 #include "platform/msgbox.h"
+#include "platform/textfile.h"
+#include "printing/ui/frmtipprnr.h"
+#include "shell/core/modglobal.h"
 #include "sent/ui/frm381env.h"
 #include "sent/ui/frmcontabrirenv.h"
 #include "shell/registro/ventanas.h"
@@ -19,7 +24,9 @@
 #include "shell/ui/mdifrm.h"
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDate>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -104,6 +111,22 @@ private slots:
                 QCOMPARE(e->TxtValor(146)->text(), QStringLiteral("5,000"));
                 QCOMPARE(e->TxtControl->text(), QStringLiteral("00000001"));
                 QCOMPARE(principal.BarradeEstadoZRV1->numdoc(), fixturesent::kAndina);
+                // ENTER on box 131 (not subject to the IEAN) shows the send's annex rows.
+                bool anexo = false;
+                alAbrirse([&](QWidget *a) {
+                    auto *f = qobject_cast<FrmAnexo *>(a);
+                    QVERIFY(f);
+                    QVERIFY(f->enviada());
+                    QCOMPARE(f->diseno().nombre, QStringLiteral("FrmAnexo131E"));
+                    QCOMPARE(f->total()->text(), QStringLiteral("60,000"));
+                    QVERIFY(!f->total()->isEnabled());
+                    anexo = true;
+                    f->botonCancelar->click();
+                });
+                e->TxtValor(131)->setFocus();
+                QTest::keyClick(e->TxtValor(131), Qt::Key_Return);
+                QVERIFY(anexo);
+                QCOMPARE(e->TxtValor(131)->text(), QStringLiteral("(60,000)"));
                 e->TxtNumOrdenE->setFocus();
                 QTest::keyClicks(e->TxtNumOrdenE, QStringLiteral("12345678"));
                 e->CmdGrabar->click();
@@ -119,6 +142,35 @@ private slots:
         QCOMPARE(mensajes.shown().first().text, QStringLiteral("El número de orden fue registrado satisfactoriamente."));
         QCOMPARE(gdbBase->scalar(QStringLiteral("SELECT NORDEN FROM HCAB WHERE DOC_ID_D=?"), {fixturesent::kAndina}).toDouble(),
                  12345678.0);
+
+        // "&Imprimir" under "Declaraciones &Enviadas": the send with its annexes,
+        // printed to PDF and spooled as a sent declaration.
+        const QString pdf = m_tmp.filePath(QStringLiteral("pdf/"));
+        QVERIFY(QDir().mkpath(pdf));
+        qputenv("QX_PRINTER_PDF", pdf.toLocal8Bit());
+        mensajes.clear();
+        QVERIFY(principal.mnuImprimir1->isEnabled());
+        alAbrirse([&](QWidget *w) {
+            auto *chooser = qobject_cast<FrmTipPrnR *>(w);
+            QVERIFY(chooser);
+            QVERIFY(chooser->bEstadoContri);
+            QCOMPARE(chooser->grdContrib->rowCount(), 1);
+            chooser->ChkAnexo->setChecked(true);
+            chooser->CmdImprimir[1]->click();
+            chooser->CmdImprimir[2]->click();
+        });
+        principal.mnuImprimir1->trigger();
+        qunsetenv("QX_PRINTER_PDF");
+        QVERIFY2(mensajes.shown().isEmpty(), qPrintable(mensajes.shown().value(0).text));
+        const QList<QSqlRecord> spool = gdbBase->select(QStringLiteral("SELECT CodRep, Archivo FROM SPOOL"));
+        QCOMPARE(spool.size(), 1);
+        QCOMPARE(spool.first().value(0).toString(), QStringLiteral("PR0014"));
+        QStringList guion;
+        QVERIFY(textfile::readLines(gsRutaRpt + spool.first().value(1).toString(), &guion));
+        QCOMPARE(guion.count(QStringLiteral("pNuevaHoja")), 2);
+        QVERIFY(guion.contains(QStringLiteral("pPos|370|350|Anexo 131|TRUE|10|2|")));
+        QCOMPARE(guion.filter(QStringLiteral("12345678")).size(), 1);
+        QCOMPARE(QDir(pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
 
         // "&Eliminar" under "Declaraciones &Enviadas": the send goes, the saved declaration stays.
         mensajes.clear();
