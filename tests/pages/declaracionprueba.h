@@ -2,7 +2,8 @@
 // The declarations of the page tests: tests/fixtures/pages/<name>.det holds
 // "@variable value" lines for what the opener and the payment header give
 // and "code i_valor" lines as the DET rows hold them. They are read into a
-// DatosImpresion the way the print run's data loading fills it.
+// DatosImpresion by the print run's own data loading.
+#include "layout/core/consulta.h"
 #include "layout/core/datosimpresion.h"
 #include "platform/textfile.h"
 #include <QString>
@@ -21,6 +22,7 @@ inline DatosImpresion leer(const QString &nombre)
     QStringList lineas;
     textfile::readLines(ruta(nombre + QStringLiteral(".det")), &lineas);
     QString bcolibrad, nrocheque;
+    QList<QPair<int, QString>> filas;
     for (const QString &l : lineas) {
         if (l.isEmpty() || l.startsWith(QLatin1Char('#')))
             continue;
@@ -39,26 +41,9 @@ inline DatosImpresion leer(const QString &nombre)
             else if (v == "nrocheque") nrocheque = valor;
             continue;
         }
-        const int codigo = clave.toInt();
-        if (codigo < 900 && codigo != 721)
-            d.aValorCasilla[codigo] = valor;
-        switch (codigo) {
-        case 987: case 996: case 997: case 998: case 999: d.aValorCasillaEsp[codigo - 900] = valor; break;
-        case 991: d.sIEAN = valor; break;
-        case 990: d.sAnexo = valor; break;
-        case 28: d.sTelefono = valor; break;
-        case 993: d.sAgraria = valor; break;
-        case 994: d.sConvenio = valor; break;
-        case 995: d.sExonerado = valor; break;
-        case 988: d.sDomiciliado = valor; break;
-        case 5: d.sNumOrdenRectificada = valor; break;
-        default: break;
-        }
+        filas.append({clave.toInt(), valor});
     }
-    if (!d.esp(999).isEmpty())
-        d.sNombreContador = d.esp(998) + QLatin1Char(' ') + d.esp(999);
-    if (!d.esp(997).isEmpty())
-        d.sNombreRepresentante = d.esp(996) + QLatin1Char(' ') + d.esp(997);
+    pLlenarCasillas(d, filas);
     if (!bcolibrad.isEmpty() && bcolibrad != QLatin1String(" ")) {
         d.sCodigoBanco = bcolibrad;
         d.sNumeroCheque = nrocheque;
