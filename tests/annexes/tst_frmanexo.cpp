@@ -17,6 +17,7 @@
 #include "../persist/comunpersist.h"
 #include "comunanexos.h"
 #include "ventanasanexo.h"
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -192,6 +193,35 @@ private slots:
         QWidget *primero = w->focusWidget();
         QVERIFY(primero);
         QCOMPARE(ordenDeFoco(*w, primero, foco.size()), foco);
+    }
+
+    // Every caption fits the place the design gives it: the headings of two
+    // lines and the long captions above the table and beside the total are
+    // read whole, none cut at its foot or its side.
+    void textosCaben_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        for (const char *v : {"FrmAnexo117", "FrmAnexo120", "FrmAnexo131", "FrmAnexo131A", "FrmAnexo117E",
+                              "FrmAnexo120E", "FrmAnexo131E", "FrmAnexo131AE"})
+            QTest::newRow(v) << QString(v);
+    }
+
+    void textosCaben()
+    {
+        QFETCH(QString, ventana);
+        ModeloCasillas origen;
+        auto w = crear(ventana, &origen);
+        const auto etiquetas = w->findChildren<QLabel *>();
+        QVERIFY(!etiquetas.isEmpty());
+        for (QLabel *l : etiquetas) {
+            const QRect caja = l->contentsRect();
+            const QRect texto =
+                QFontMetrics(l->font()).boundingRect(caja, int(l->alignment()) | Qt::TextWordWrap, l->text());
+            QVERIFY2(texto.width() <= caja.width() && texto.height() <= caja.height(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3x%4 en %5x%6")
+                                    .arg(l->objectName(), l->text())
+                                    .arg(texto.width()).arg(texto.height()).arg(caja.width()).arg(caja.height())));
+        }
     }
 
     // Keys in a cell: digits only, at most 10 while it has the focus;

@@ -73,6 +73,8 @@ FrmAnexo::FrmAnexo(const DefinicionAsistente &definicion, const DisenoAnexo &dis
     setObjectName(diseno.nombre);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(m_asistente->caption());
+    // Laid out in twips as the legacy window: its captions need its font.
+    setFont(fFuenteDiseno());
     setFixedSize(fPixeles(diseno.anchoInterior), fPixeles(diseno.altoInterior));
     pCrearControles();
     pOrdenTab();

@@ -19,6 +19,15 @@ double fTwipsPorPixel()
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
+QFont fFuenteDiseno()
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(7.5);
+    return f;
+}
+
 namespace {
 // Width and height are outer sizes, so the frame comes off what resize() gets.
 // Windows are placed before they are shown: the platform window is made now,
