@@ -76,6 +76,7 @@ private slots:
     void abridor();
     void barraDeEstado();
     void barraDeEstadoTrasGrabar();
+    void activacionTrasCerrar();
     void clicSobreFondo();
     void focoAlActivar_data();
     void focoAlActivar();
@@ -742,6 +743,27 @@ void TstFrm381::barraDeEstadoTrasGrabar()
     w.CmbRuc_Click();
     QCOMPARE(w.sRuc, QString());
     QCOMPARE(w.sRazon, QString());
+}
+
+// The window system may tell of an activation of the window once it has
+// been closed (a window manager focusing on the click on "&Salir"): a closed
+// window is no form to activate, and the status bar stays as the closing
+// left it, without the taxpayer.
+void TstFrm381::activacionTrasCerrar()
+{
+    MDIFrm principal;
+    BarradeEstadoZRV *barra = principal.BarradeEstadoZRV1;
+    Frm381 w;
+    w.Form_Load();
+    w.CmbRuc->setCurrentIndex(1);
+    w.CmbRuc_Click();
+    w.modelo()->bModificado = false;
+    w.reject();
+    pBarraEstado(QString(), QString(), gsPeriodo, gsFormulario);
+    QEvent activacion(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activacion);
+    QCOMPARE(barra->numdoc(), QString());
+    QCOMPARE(barra->razonsocial(), QString());
 }
 
 void TstFrm381::clicSobreFondo()

@@ -653,7 +653,9 @@ bool Frm381::event(QEvent *e)
         // no activation of the form.
         m_desdeMensaje = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
     } else if (e->type() == QEvent::WindowActivate) {
-        if (!m_desdeMensaje && m_cargado)
+        // The window system can report an activation late, once "&Salir"
+        // has closed the window: an unloaded form is activated no more.
+        if (!m_desdeMensaje && m_cargado && !m_descargado)
             Form_Activate();
         m_desdeMensaje = false;
     }
