@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
+#include <utility>
 
 namespace {
 
@@ -14,6 +16,15 @@ QString pdfFolder()
 {
     const QString folder = qEnvironmentVariable("QX_PRINTER_PDF");
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+// A hidden name of its own in the folder, for the document being written.
+// The file itself is made by the printer, with the permissions any new file
+// gets (a temporary file's are the owner's only).
+QString partialPdf(const QString &folder)
+{
+    QTemporaryFile f(QDir(folder).filePath(QStringLiteral(".qx-XXXXXX.pdf.part")));
+    return f.open() ? f.fileName() : QString();
 }
 
 QString uniquePdf(const QString &folder, const QString &document)
@@ -42,6 +53,9 @@ Printer::~Printer()
 {
     if (m_painter.isActive())
         m_painter.end();
+    // A PDF never ended is no printed document.
+    if (!m_partial.isEmpty())
+        QFile::remove(m_partial);
 }
 
 bool Printer::available()
@@ -54,12 +68,21 @@ bool Printer::begin(const QString &document)
     if (m_painter.isActive())
         m_painter.end();
     m_pdf.clear();
+    if (!m_partial.isEmpty())
+        QFile::remove(m_partial);
+    m_partial.clear();
+    m_document = document;
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString folder = pdfFolder();
     if (!folder.isEmpty()) {
+        // Written under a hidden name, and given its own only by end(): a
+        // run that dies half-way leaves no PDF that passes for a printed one.
+        m_partial = partialPdf(folder);
+        if (m_partial.isEmpty())
+            return false;
         m_pdf = uniquePdf(folder, document);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_pdf);
+        m_printer->setOutputFileName(m_partial);
     } else {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
@@ -73,6 +96,9 @@ bool Printer::begin(const QString &document)
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     if (!m_painter.begin(m_printer.get())) {
         m_pdf.clear();
+        if (!m_partial.isEmpty())
+            QFile::remove(m_partial);
+        m_partial.clear();
         return false;
     }
     m_painter.setFont(m_font);
@@ -125,7 +151,27 @@ bool Printer::newPage()
 
 bool Printer::end()
 {
-    return m_painter.isActive() && m_painter.end();
+    if (!m_painter.isActive())
+        return false;
+    const bool ended = m_painter.end();
+    if (m_partial.isEmpty())
+        return ended;
+    const QString partial = std::exchange(m_partial, QString());
+    if (!ended) {
+        QFile::remove(partial);
+        m_pdf.clear();
+        return false;
+    }
+    // The name is free again only if no other document took it meanwhile.
+    const QString folder = QFileInfo(m_pdf).absolutePath();
+    for (int i = 0; i < 100; ++i) {
+        if (QFile::rename(partial, m_pdf))
+            return true;
+        m_pdf = uniquePdf(folder, m_document);
+    }
+    QFile::remove(partial);
+    m_pdf.clear();
+    return false;
 }
 
 bool Printer::abort()
@@ -137,8 +183,9 @@ bool Printer::abort()
     m_printer->abort();
     if (m_painter.isActive())
         m_painter.end();
-    if (!m_pdf.isEmpty())
-        QFile::remove(m_pdf);
+    if (!m_partial.isEmpty())
+        QFile::remove(m_partial);
+    m_partial.clear();
     m_pdf.clear();
     return true;
 }

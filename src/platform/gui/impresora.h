@@ -36,7 +36,8 @@ public:
     void printText(int xTwips, int yTwips, const QString &text);
     void drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips);
     bool newPage();
-    // Ends the document: the pages go to the printer or the file.
+    // Ends the document: the pages go to the printer, or the PDF file gets
+    // its name (the next free one if another document took it meanwhile).
     bool end();
     // Drops the document instead: the print engine cancels it where it can;
     // a PDF file is removed. False when there was no document.
@@ -47,7 +48,8 @@ public:
 
     int resolution() const;
     double toDevice(int twips) const;
-    // The PDF file of the current or last document ("" on a real printer).
+    // The PDF file of the current or last ended document ("" on a real
+    // printer, or when the document was dropped).
     QString pdfFile() const { return m_pdf; }
 
 private:
@@ -55,5 +57,8 @@ private:
     QPainter m_painter;
     QFont m_font;
     int m_lineWidth = 1;
+    QString m_document;
     QString m_pdf;
+    // The hidden file the PDF is written into until end() names it m_pdf.
+    QString m_partial;
 };
