@@ -150,6 +150,35 @@ private slots:
         QVERIFY(!goUtilitario);
     }
 
+    // A window manager tells the height of its title bar only once it has
+    // framed the window, after the load has placed it: with the frame known
+    // at the first activation, the window is moved so that its frame (the
+    // title bar with its close box) lies inside the available area again.
+    void marcoConocidoAlActivarse()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        MDIFrm f;
+        QVERIFY(f.MDIForm_Load());
+        QVERIFY(!f.isActiveWindow());
+        // The frame the window manager put around the placed client.
+        const QRect area = f.screen()->availableGeometry();
+        f.move(area.topLeft() - QPoint(1, 20));
+        QVERIFY(!area.contains(f.frameGeometry()));
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.frameGeometry().topLeft(), area.topLeft());
+        QVERIFY(area.contains(f.frameGeometry()));
+
+        // Later activations leave a window the user moved where it is.
+        f.move(area.topLeft() - QPoint(1, 20));
+        QEvent desactivar(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(&f, &desactivar);
+        QEvent activar(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&f, &activar);
+        QCOMPARE(f.frameGeometry().topLeft(), area.topLeft() - QPoint(1, 20));
+        f.mnuSalir_Click();
+    }
+
     void cargaSinBase()
     {
         testdb::Entorno env(false);

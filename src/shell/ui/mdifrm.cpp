@@ -401,6 +401,18 @@ void MDIFrm::vigilarMovimiento(QWidget *w)
     w->installEventFilter(this);
 }
 
+void MDIFrm::changeEvent(QEvent *e)
+{
+    // The load keeps the frame inside the screen as far as it is known
+    // then; a window manager tells its title bar's height only once it has
+    // framed the window, which it has by the first activation.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_activada) {
+        m_activada = true;
+        pDentroDePantalla(this);
+    }
+    QMainWindow::changeEvent(e);
+}
+
 bool MDIFrm::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (evento->type() == QEvent::MouseMove) {

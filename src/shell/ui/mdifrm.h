@@ -66,6 +66,7 @@ public slots:
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     void mouseMoveEvent(class QMouseEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void crearMenus();
@@ -73,4 +74,5 @@ private:
     void vigilarMovimiento(QWidget *w);
     void limpiarRazonSocial();
     QList<QAction *> m_botones;   // toolbar buttons 1..10
+    bool m_activada = false;      // activated once: its frame is known
 };
