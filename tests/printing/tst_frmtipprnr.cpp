@@ -6,6 +6,7 @@
 #include "printing/ui/registroimpresion.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -87,6 +88,8 @@ private slots:
         for (int c = 0; c < 8; ++c)
             QCOMPARE(w.grdContrib->isColumnHidden(c), c >= 4);
         QCOMPARE(w.grdContrib->currentRow(), 0);
+        // The name column of the narrower grid is 3300 twips wide.
+        QCOMPARE(w.grdContrib->columnWidth(1), fTwipsAPixeles(3300, fTwipsPorPixel()));
 
         w.grdContrib->setCurrentCell(1, 0);
         w.CmdImprimir_Click(0);
