@@ -3,6 +3,7 @@
 #include "platform/vbruntime.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/activaciones.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
@@ -38,6 +39,7 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmTipPrnR"));
     setWindowTitle(QStringLiteral("Imprimir Declaraciones Enviadas"));
+    m_activaciones = new Activaciones(this);
     Label1 = new QLabel(QStringLiteral("Seleccione la Declaración que desea imprimir :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Frame1 = new QGroupBox(QStringLiteral("Declaraciones Enviadas"), this);
@@ -152,7 +154,8 @@ bool FrmTipPrnR::pLlenarLista()
 void FrmTipPrnR::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_cargada)
+    // The end of a message box of its own is no activation.
+    if (m_activaciones->activacion(e) && m_cargada)
         Form_Activate();
 }
 
