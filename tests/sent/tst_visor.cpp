@@ -244,6 +244,7 @@ private slots:
         QTest::newRow("511 positivo") << 511 << "80000" << "80,000";
         QTest::newRow("203 ruc") << 203 << "20100066603" << "20100066603";
         QTest::newRow("209 sin ceros") << 209 << "-00123" << "123";
+        QTest::newRow("204 cero") << 204 << "0" << "";
         QTest::newRow("225 tal cual") << 225 << "DNI 08012345" << "DNI 08012345";
     }
     void textoCargado()
