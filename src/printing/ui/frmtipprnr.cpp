@@ -73,7 +73,7 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < 3; ++i)
         fColocar(CmdImprimir[i], lefts[i], 3720, 1215, 375);
     // The grid's small print, as designed; the name takes what the other
-    // columns leave (3300 twips in the saved list's narrower grid).
+    // columns leave (the saved list's narrower grid fixes it at 3300 twips).
     QFont letra = grdContrib->font();
     letra.setPointSize(8);
     grdContrib->setFont(letra);
@@ -109,6 +109,8 @@ void FrmTipPrnR::Form_Load()
         for (int i = 0; i < 3; ++i)
             CmdImprimir[i]->move(fPx(lefts[i]), CmdImprimir[i]->y());
         grdContrib->resize(fPx(6300), grdContrib->height());
+        grdContrib->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+        grdContrib->setColumnWidth(1, fPx(3300));
         for (int c = 4; c <= 7; ++c)
             grdContrib->setColumnHidden(c, true);
     }
