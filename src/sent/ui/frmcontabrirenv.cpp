@@ -163,8 +163,8 @@ void FrmContAbrirEnv::CmdOpciones_Click(int index)
                 if (!gdbBase)
                     throw DbError(dberr::SinConexion, QStringLiteral("No hay una base de datos abierta."));
                 pEliminarEnviada(*gdbBase, d.docIdD, gsCorrel);
+                // Only the load disables the grid: emptied here it stays enabled.
                 pCargarLista(0);
-                grdContrib->setEnabled(!m_filas.isEmpty());
             }
         } else if (giModoEnviada == 1) {
             setEnabled(false);
