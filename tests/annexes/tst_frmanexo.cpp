@@ -272,6 +272,10 @@ private slots:
             QTest::newRow(n + " cierre de la ventana") << v << "1" << anexo << "cerrar" << 1000.0;
         }
         QTest::newRow("FrmAnexo117 escape") << "FrmAnexo117" << "1" << "0" << "escape" << 1000.0;
+        // ENTER on the button that has the focus presses that button.
+        QTest::newRow("FrmAnexo120 ENTER en aceptar") << "FrmAnexo120" << "1" << "1" << "enter aceptar" << 1500.0;
+        QTest::newRow("FrmAnexo131A ENTER en aceptar") << "FrmAnexo131A" << "1" << "1" << "enter aceptar" << 1500.0;
+        QTest::newRow("FrmAnexo131 ENTER en cancelar") << "FrmAnexo131" << "1" << "0" << "enter cancelar" << 1000.0;
         QTest::newRow("FrmAnexo131 sin IEAN cancelar") << "FrmAnexo131" << "0" << "" << "cancelar" << 1000.0;
     }
 
@@ -304,6 +308,12 @@ private slots:
                 v.botonCancelar->click();
             else if (cierre == "escape")
                 QTest::keyClick(&v, Qt::Key_Escape);
+            else if (cierre.startsWith("enter")) {
+                QPushButton *b = cierre.endsWith("aceptar") ? v.CmdGrabar : v.botonCancelar;
+                b->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(b));
+                QTest::keyClick(b, Qt::Key_Return);
+            }
             else
                 v.close();
             QVERIFY(!v.isVisible());
@@ -312,8 +322,8 @@ private slots:
         QVERIFY(abierta);
         QCOMPARE(w->dTotal, total);
         // Only the accept of box 128 with the IEAN split says it stored.
-        QCOMPARE(mensajes.shown().size(), cierre == "aceptar" && ventana == "FrmAnexo131A" ? 1 : 0);
-        if (cierre == "aceptar")
+        QCOMPARE(mensajes.shown().size(), cierre.endsWith("aceptar") && ventana == "FrmAnexo131A" ? 1 : 0);
+        if (cierre.endsWith("aceptar"))
             QVERIFY(filasActa(*m_db) != antes);
         else
             QCOMPARE(filasActa(*m_db), antes);

@@ -5,7 +5,9 @@
 #include "printing/ui/frmtipprnr.h"
 #include "printing/ui/registroimpresion.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/barradeestadozrv.h"
 #include "shell/ui/mdifrm.h"
+#include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -87,6 +89,8 @@ private slots:
         for (int c = 0; c < 8; ++c)
             QCOMPARE(w.grdContrib->isColumnHidden(c), c >= 4);
         QCOMPARE(w.grdContrib->currentRow(), 0);
+        // The name column of the narrower grid is 3300 twips wide.
+        QCOMPARE(w.grdContrib->columnWidth(1), fTwipsAPixeles(3300, fTwipsPorPixel()));
 
         w.grdContrib->setCurrentCell(1, 0);
         w.CmdImprimir_Click(0);
@@ -199,6 +203,43 @@ private slots:
         w.show();
         w.CmdImprimir_Click(2);
         QVERIFY(!w.isVisible());
+    }
+
+    // The main window's status bar follows the chosen row, its RUC and name
+    // trimmed; "&Salir" empties both and leaves the period and form code,
+    // any other way out leaves the bar as it was.
+    void barraDeEstado_data()
+    {
+        QTest::addColumn<bool>("conSalir");
+        QTest::addColumn<QStringList>("alFinal");   // numdoc, razonsocial, periodo, formulario
+        QTest::newRow("salir") << true << QStringList{"", "", "1998", "0951"};
+        QTest::newRow("cerrar la ventana") << false << QStringList{"20200000001", "COMERCIAL B", "1998", "0951"};
+    }
+    void barraDeEstado()
+    {
+        QFETCH(bool, conSalir);
+        QFETCH(QStringList, alFinal);
+        Base b;
+        b.db->exec(QStringLiteral("UPDATE CONT SET Nombre = '  COMERCIAL B  ' WHERE Doc_id_d = '20200000001'"));
+        b.cab(QStringLiteral("20100070970"));
+        b.cab(QStringLiteral("20200000001"));
+        MDIFrm principal;
+        BarradeEstadoZRV *barra = principal.BarradeEstadoZRV1;
+        const auto textos = [barra] {
+            return QStringList{barra->numdoc(), barra->razonsocial(), barra->periodo_ejercicio(), barra->formulario()};
+        };
+        {
+            FrmTipPrnR w;
+            w.show();
+            QCOMPARE(textos(), (QStringList{"20100070970", "COMERCIAL A", "1998", "0951"}));
+            w.grdContrib->setCurrentCell(1, 1);
+            QCOMPARE(textos(), (QStringList{"20200000001", "COMERCIAL B", "1998", "0951"}));
+            if (conSalir)
+                w.CmdImprimir_Click(2);
+            else
+                w.close();
+        }
+        QCOMPARE(textos(), alFinal);
     }
 
     // Registered, the chooser enables the main window's print commands.

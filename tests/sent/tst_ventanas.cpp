@@ -185,6 +185,24 @@ private slots:
         }
     }
 
+    // The last send deleted: the list is empty, the grid enabled at load
+    // stays enabled, and the button asks nothing more.
+    void eliminarElUltimo()
+    {
+        gdbBase->exec(QStringLiteral("DELETE FROM HCAB WHERE DOC_ID_D=?"), {kAndina});
+        giModoEnviada = 3;
+        FrmContAbrirEnv w;
+        w.show();
+        QCOMPARE(w.grdContrib->rowCount(), 1);
+        msg::ScriptedAnswerer r({msg::Yes});
+        w.CmdOpciones[0]->click();
+        QCOMPARE(r.shown().size(), 1);
+        QCOMPARE(w.grdContrib->rowCount(), 0);
+        QVERIFY(w.grdContrib->isEnabled());
+        w.CmdOpciones[0]->click();
+        QCOMPARE(r.shown().size(), 1);
+    }
+
     // Register mode: the chosen send opens read-only, the chooser waits
     // disabled, the number typed is stored and listed when the viewer closes.
     void registrarDesdeElSelector()

@@ -224,6 +224,19 @@ private slots:
         QCOMPARE(gsTasa, QStringLiteral("30"));
     }
 
+    // "&Domiciliado" brings 505 into 100; box 101 stays as it was sent, even
+    // when it differs from the loss of 338.
+    void domiciliadoGuardaLa101()
+    {
+        insertarEnvio(QStringLiteral("6"),
+                      {{"505", "0"}, {"338", "5000"}, {"100", "0"}, {"101", "7000"}, {"988", "1"}});
+        Visor x;
+        x.cargar(envio(QStringLiteral("6")));
+        QCOMPARE(x.m.campo(Campos::OptDomiciliado), QStringLiteral("1"));
+        QCOMPARE(x.m.texto(338), QStringLiteral("(5,000)"));
+        QCOMPARE(x.m.texto(101), QStringLiteral("(7,000)"));
+    }
+
     // A stored value as the viewer shows it.
     void textoCargado_data()
     {
@@ -244,6 +257,7 @@ private slots:
         QTest::newRow("511 positivo") << 511 << "80000" << "80,000";
         QTest::newRow("203 ruc") << 203 << "20100066603" << "20100066603";
         QTest::newRow("209 sin ceros") << 209 << "-00123" << "123";
+        QTest::newRow("204 cero") << 204 << "0" << "";
         QTest::newRow("225 tal cual") << 225 << "DNI 08012345" << "DNI 08012345";
     }
     void textoCargado()

@@ -336,6 +336,16 @@ void FrmAnexo::HScroll1_Change(int valor)
 
 void FrmAnexo::keyPressEvent(QKeyEvent *e)
 {
+    // ENTER on the button with the focus presses it, as SPACE does; no button
+    // is the default, so ENTER anywhere else presses none.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isEnabled() && b->isVisible()) {
+            e->accept();
+            b->click();
+            return;
+        }
+    }
     if (e->key() == Qt::Key_Escape && !m_diseno.escCierra) {
         e->accept();
         return;

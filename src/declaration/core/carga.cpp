@@ -56,7 +56,7 @@ const FormatosCarga &FormatosCarga::enviada()
     static const FormatosCarga f{
         declaracion().parentesis,
         {146, 500, 501, 502, 505, 506, 508, 511, 512, 513},
-        false};
+        false, true};
     return f;
 }
 
@@ -77,10 +77,12 @@ QString fTextoCargado(int n, const QString &valor, const FormatosCarga &f)
         return valor;
     const double x = fImporteCasilla(valor);
     if (codigos().contains(n)) {
-        // "########" shows a zero as nothing: a stored "0" comes back as
-        // stored, or the next save would drop its row.
+        // "########" shows a zero as nothing: the entry window keeps a
+        // stored "0" as stored, or the next save would drop its row.
         const QString texto = vb::Format(std::fabs(x), QStringLiteral("########"));
-        return texto.isEmpty() ? valor : texto;
+        if (texto.isEmpty() && !(f.codigoCeroVacio && vb::IsNumeric(valor)))
+            return valor;
+        return texto;
     }
     if (f.cero138 && n == 138 && x == 0)
         return QStringLiteral("0");

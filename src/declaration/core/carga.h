@@ -7,12 +7,14 @@
 #include <QString>
 
 // How a stored amount shows in its box; boxes in neither set show the stored
-// text in the display form "###,###,###,##0". The codes and the free texts
-// are the same for every window.
+// text in the display form "###,###,###,##0". The code boxes (203, 204,
+// 209, ...) show their digits and the free texts their stored text in every
+// window.
 struct FormatosCarga {
     QSet<int> parentesis;   // the absolute value in parentheses
     QSet<int> conSigno;     // signed, a negative in parentheses
     bool cero138 = false;   // a zero balance 138 shows "0", not "(0)"
+    bool codigoCeroVacio = false;   // a zero code box shows as "########" writes it: nothing
 
     // The entry window's: the form each box's own calculation (or the
     // leaving of a typed box) writes, so that a reloaded declaration saves

@@ -267,7 +267,8 @@ void Respuestas::OptDomiciliado_Click(int index)
         // (505) into 100 and the loss (338) into 101, as Calcular505y338 copies
         // them, so a loss typed before the answer is not lost.
         m_modelo.setTexto(100, m_modelo.texto(505));
-        m_modelo.setTexto(101, m_modelo.texto(338));
+        if (perfil.copiarPerdida101)
+            m_modelo.setTexto(101, m_modelo.texto(338));
         if (perfil.habilitarControles)
             m_modelo.setBloqueada(100, true);
     } else if (index == 0) {

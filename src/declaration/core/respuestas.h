@@ -62,9 +62,12 @@ struct PerfilRespuestas {
     bool vaciarFechaSinAgraria = false;
     // Rectification "&Si" outside the load shows its reminder (entry only).
     bool avisoRectifica = true;
+    // "&Domiciliado" also copies the loss (338) into 101 (entry); the viewer
+    // copies only 505 into 100 and shows 101 as it was sent.
+    bool copiarPerdida101 = true;
 
     static PerfilRespuestas declaracion() { return {}; }
-    static PerfilRespuestas enviada() { return {false, false, true, false}; }
+    static PerfilRespuestas enviada() { return {false, false, true, false, false}; }
 };
 
 class CalculosDeclaracion;

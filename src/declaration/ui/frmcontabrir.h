@@ -3,6 +3,7 @@
 // declaration window (iOpcion 1) or deletes it with all its rows (iOpcion 3).
 #include <QDialog>
 
+class Activaciones;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -36,6 +37,7 @@ protected:
 private:
     void Form_Load();
     bool m_cargada = false;
+    Activaciones *m_activaciones;
 };
 
 // Plugs the chooser into the main window's "&Modificar" and "&Eliminar".

@@ -3,6 +3,7 @@
 #include "platform/vbruntime.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/activaciones.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
@@ -38,6 +39,7 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmTipPrnR"));
     setWindowTitle(QStringLiteral("Imprimir Declaraciones Enviadas"));
+    m_activaciones = new Activaciones(this);
     Label1 = new QLabel(QStringLiteral("Seleccione la Declaración que desea imprimir :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Frame1 = new QGroupBox(QStringLiteral("Declaraciones Enviadas"), this);
@@ -73,7 +75,7 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < 3; ++i)
         fColocar(CmdImprimir[i], lefts[i], 3720, 1215, 375);
     // The grid's small print, as designed; the name takes what the other
-    // columns leave (3300 twips in the saved list's narrower grid).
+    // columns leave (the saved list's narrower grid fixes it at 3300 twips).
     QFont letra = grdContrib->font();
     letra.setPointSize(8);
     grdContrib->setFont(letra);
@@ -109,6 +111,8 @@ void FrmTipPrnR::Form_Load()
         for (int i = 0; i < 3; ++i)
             CmdImprimir[i]->move(fPx(lefts[i]), CmdImprimir[i]->y());
         grdContrib->resize(fPx(6300), grdContrib->height());
+        grdContrib->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+        grdContrib->setColumnWidth(1, fPx(3300));
         for (int c = 4; c <= 7; ++c)
             grdContrib->setColumnHidden(c, true);
     }
@@ -150,7 +154,8 @@ bool FrmTipPrnR::pLlenarLista()
 void FrmTipPrnR::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_cargada)
+    // The end of a message box of its own is no activation.
+    if (m_activaciones->activacion(e) && m_cargada)
         Form_Activate();
 }
 

@@ -6,6 +6,7 @@
 #include "printing/core/listaimpresion.h"
 #include <QDialog>
 
+class Activaciones;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -44,5 +45,6 @@ private:
 
     QList<FilaImpresion> m_filas;
     bool m_cargada = false;
+    Activaciones *m_activaciones;
 };
 

@@ -5,12 +5,11 @@
 #include "sent/ui/frm381env.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
+#include "shell/ui/activaciones.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -36,6 +35,7 @@ FrmContAbrirEnv::FrmContAbrirEnv(QWidget *parent) : QDialog(parent)
     gfrmContAbrirEnv = this;
     setObjectName(QStringLiteral("FrmContAbrirEnv"));
     setWindowTitle(QStringLiteral("Registrar número de orden"));
+    m_activaciones = new Activaciones(this);
     pCrearSelector(
         this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Enviadas"),
         {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
@@ -126,22 +126,17 @@ void FrmContAbrirEnv::showEvent(QShowEvent *e)
     }
 }
 
-bool FrmContAbrirEnv::event(QEvent *e)
+void FrmContAbrirEnv::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::WindowDeactivate) {
-        // Coming back from a message box is no activation of the form.
-        m_desdeMensaje = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
-    } else if (e->type() == QEvent::WindowActivate) {
-        if (!m_desdeMensaje && m_cargada && isEnabled()) {
-            try {
-                Form_Activate();
-            } catch (const ErrorEjecucion &err) {
-                pMostrarError(err.numero, err.descripcion);
-            }
+    QDialog::changeEvent(e);
+    // Coming back from a message box is no activation of the form.
+    if (m_activaciones->activacion(e) && m_cargada && isEnabled()) {
+        try {
+            Form_Activate();
+        } catch (const ErrorEjecucion &err) {
+            pMostrarError(err.numero, err.descripcion);
         }
-        m_desdeMensaje = false;
     }
-    return QDialog::event(e);
 }
 
 void FrmContAbrirEnv::CmdOpciones_Click(int index)
@@ -168,8 +163,8 @@ void FrmContAbrirEnv::CmdOpciones_Click(int index)
                 if (!gdbBase)
                     throw DbError(dberr::SinConexion, QStringLiteral("No hay una base de datos abierta."));
                 pEliminarEnviada(*gdbBase, d.docIdD, gsCorrel);
+                // Only the load disables the grid: emptied here it stays enabled.
                 pCargarLista(0);
-                grdContrib->setEnabled(!m_filas.isEmpty());
             }
         } else if (giModoEnviada == 1) {
             setEnabled(false);

@@ -6,6 +6,7 @@
 #include "sent/core/enviadas.h"
 #include <QDialog>
 
+class Activaciones;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -37,14 +38,14 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    bool event(QEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     // Reads the list again; the current row is `fila` (bounded), or none.
     void pCargarLista(int fila);
     QList<DeclaracionEnviada> m_filas;
     bool m_cargada = false;
-    bool m_desdeMensaje = false;
+    Activaciones *m_activaciones;
 };
 
 // The chooser while it is open (the viewer enables it again through it).
