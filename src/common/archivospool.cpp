@@ -1,12 +1,12 @@
 #include "common/archivospool.h"
 #include "common/spool.h"
 
+#include "platform/heldfile.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -47,13 +47,6 @@ ErrorArchivo fError(int numero, const QString &que, const QString &ruta, int err
 QByteArray fNativo(const QString &ruta)
 {
     return QFile::encodeName(ruta);
-}
-
-bool fMismoArchivo(int fd, const QByteArray &ruta)
-{
-    struct stat abierto {}, nombrado {};
-    return ::fstat(fd, &abierto) == 0 && abierto.st_nlink > 0 && ::lstat(ruta.constData(), &nombrado) == 0
-           && abierto.st_dev == nombrado.st_dev && abierto.st_ino == nombrado.st_ino;
 }
 
 bool fEscribirTodo(int fd, const QByteArray &datos, int *errnum)
@@ -121,29 +114,16 @@ ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
     const QDir dir(carpeta);
     if (!dir.exists())
         throw ErrorArchivo(RutaNoEncontrada, QStringLiteral("No se encontró la carpeta '%1'.").arg(carpeta));
-    for (int intento = 0; intento < 100; ++intento) {
-        const QString ruta = dir.absoluteFilePath(
-            kPrefijo + QString::number(QRandomGenerator::system()->generate64(), 16) + kSufijo);
-        const QByteArray nativo = fNativo(ruta);
-        const int fd = ::open(nativo.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST || errno == EINTR)
-                continue;
-            throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
-                         QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errno);
-        }
-        // A cleaner that found the file before it was locked may have removed
-        // it meanwhile: then take another name.
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !fMismoArchivo(fd, nativo)) {
-            ::close(fd);
-            continue;
-        }
-        m_ruta = ruta;
-        m_fd = fd;
-        return;
-    }
-    throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo crear un archivo temporal en '%1'.").arg(carpeta));
+    QString ruta;
+    int errnum = 0;
+    const int fd = heldfile::create(carpeta, kPrefijo, kSufijo, &ruta, &errnum);
+    if (fd < 0)
+        throw fError(errnum == ENOENT || errnum == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
+                     QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errnum);
+    m_ruta = ruta;
+    m_fd = fd;
 }
+
 
 ArchivoTemporal::~ArchivoTemporal()
 {
@@ -204,23 +184,7 @@ void ArchivoTemporal::publicar(const QString &destino)
 
 int ArchivoTemporal::limpiarHuerfanos(const QString &carpeta)
 {
-    int quitados = 0;
-    const QDir dir(carpeta);
-    const QStringList nombres = dir.entryList({kPrefijo + QStringLiteral("*") + kSufijo},
-                                              QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &nombre : nombres) {
-        const QByteArray nativo = fNativo(dir.absoluteFilePath(nombre));
-        const int fd = ::open(nativo.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0)
-            continue;
-        // Only a file nobody holds is an orphan; remove it while holding its
-        // lock, so that no one can take it up in between.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && fMismoArchivo(fd, nativo)
-            && ::unlink(nativo.constData()) == 0)
-            ++quitados;
-        ::close(fd);
-    }
-    return quitados;
+    return heldfile::removeOrphans(carpeta, kPrefijo, kSufijo);
 }
 
 QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,

@@ -2,11 +2,14 @@
 // folder under its name only once it has been ended, so that a run that dies
 // or fails half-way leaves nothing that passes for a printed document.
 #include "platform/gui/impresora.h"
+#include "platform/heldfile.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 class TstImpresora : public QObject {
     Q_OBJECT
@@ -56,6 +59,34 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY(f.read(5) == "%PDF-");
         }
+    }
+
+    // What a killed print left (a partial PDF nobody holds) goes with the next
+    // document; a partial PDF another running print holds stays.
+    void parcialesHuerfanos()
+    {
+        QTemporaryDir carpeta;
+        QFile huerfano(QDir(carpeta.path()).filePath(QStringLiteral(".qx-0123abcd.pdf.part")));
+        QVERIFY(huerfano.open(QIODevice::WriteOnly));
+        huerfano.write("%PDF-1.4 cortado");
+        huerfano.close();
+        QString ajeno;
+        int errnum = 0;
+        const int retenido = heldfile::create(carpeta.path(), QStringLiteral(".qx-"), QStringLiteral(".pdf.part"),
+                                              &ajeno, &errnum);
+        QVERIFY(retenido >= 0);
+
+        qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
+        Printer p;
+        const bool empezado = p.begin(QStringLiteral("Inconsistencias"));
+        qunsetenv("QX_PRINTER_PDF");
+        QVERIFY(empezado);
+        QVERIFY(!huerfano.exists());
+        QVERIFY(QFile::exists(ajeno));
+        QVERIFY(p.end());
+        ::close(retenido);
+        QCOMPARE(archivos(carpeta.path()),
+                 (QStringList{QFileInfo(ajeno).fileName(), QStringLiteral("Inconsistencias.pdf")}));
     }
 
     // A name taken meanwhile (another document of the same name ended first)

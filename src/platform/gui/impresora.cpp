@@ -1,4 +1,5 @@
 #include "impresora.h"
+#include "platform/heldfile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +8,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -18,14 +19,8 @@ QString pdfFolder()
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
-// A hidden name of its own in the folder, for the document being written.
-// The file itself is made by the printer, with the permissions any new file
-// gets (a temporary file's are the owner's only).
-QString partialPdf(const QString &folder)
-{
-    QTemporaryFile f(QDir(folder).filePath(QStringLiteral(".qx-XXXXXX.pdf.part")));
-    return f.open() ? f.fileName() : QString();
-}
+const QString kPartialPrefix = QStringLiteral(".qx-");
+const QString kPartialSuffix = QStringLiteral(".pdf.part");
 
 QString uniquePdf(const QString &folder, const QString &document)
 {
@@ -54,8 +49,22 @@ Printer::~Printer()
     if (m_painter.isActive())
         m_painter.end();
     // A PDF never ended is no printed document.
+    dropPartial();
+}
+
+void Printer::dropPartial()
+{
     if (!m_partial.isEmpty())
         QFile::remove(m_partial);
+    m_partial.clear();
+    releasePartial();
+}
+
+void Printer::releasePartial()
+{
+    if (m_partialHeld >= 0)
+        ::close(m_partialHeld);
+    m_partialHeld = -1;
 }
 
 bool Printer::available()
@@ -68,18 +77,21 @@ bool Printer::begin(const QString &document)
     if (m_painter.isActive())
         m_painter.end();
     m_pdf.clear();
-    if (!m_partial.isEmpty())
-        QFile::remove(m_partial);
-    m_partial.clear();
+    dropPartial();
     m_document = document;
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString folder = pdfFolder();
     if (!folder.isEmpty()) {
         // Written under a hidden name, and given its own only by end(): a
-        // run that dies half-way leaves no PDF that passes for a printed one.
-        m_partial = partialPdf(folder);
-        if (m_partial.isEmpty())
+        // run that dies half-way leaves no PDF that passes for a printed one,
+        // and the next document clears what such a run left.
+        heldfile::removeOrphans(folder, kPartialPrefix, kPartialSuffix);
+        int errnum = 0;
+        m_partialHeld = heldfile::create(folder, kPartialPrefix, kPartialSuffix, &m_partial, &errnum);
+        if (m_partialHeld < 0) {
+            m_partial.clear();
             return false;
+        }
         m_pdf = uniquePdf(folder, document);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_partial);
@@ -96,9 +108,7 @@ bool Printer::begin(const QString &document)
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     if (!m_painter.begin(m_printer.get())) {
         m_pdf.clear();
-        if (!m_partial.isEmpty())
-            QFile::remove(m_partial);
-        m_partial.clear();
+        dropPartial();
         return false;
     }
     m_painter.setFont(m_font);
@@ -156,20 +166,22 @@ bool Printer::end()
     const bool ended = m_painter.end();
     if (m_partial.isEmpty())
         return ended;
-    const QString partial = std::exchange(m_partial, QString());
     if (!ended) {
-        QFile::remove(partial);
+        dropPartial();
         m_pdf.clear();
         return false;
     }
     // The name is free again only if no other document took it meanwhile.
     const QString folder = QFileInfo(m_pdf).absolutePath();
     for (int i = 0; i < 100; ++i) {
-        if (QFile::rename(partial, m_pdf))
+        if (QFile::rename(m_partial, m_pdf)) {
+            m_partial.clear();
+            releasePartial();
             return true;
+        }
         m_pdf = uniquePdf(folder, m_document);
     }
-    QFile::remove(partial);
+    dropPartial();
     m_pdf.clear();
     return false;
 }
@@ -183,9 +195,7 @@ bool Printer::abort()
     m_printer->abort();
     if (m_painter.isActive())
         m_painter.end();
-    if (!m_partial.isEmpty())
-        QFile::remove(m_partial);
-    m_partial.clear();
+    dropPartial();
     m_pdf.clear();
     return true;
 }

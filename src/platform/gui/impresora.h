@@ -53,6 +53,8 @@ public:
     QString pdfFile() const { return m_pdf; }
 
 private:
+    void dropPartial();
+    void releasePartial();
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
@@ -61,4 +63,5 @@ private:
     QString m_pdf;
     // The hidden file the PDF is written into until end() names it m_pdf.
     QString m_partial;
+    int m_partialHeld = -1;   // held while the PDF is written (see heldfile.h)
 };

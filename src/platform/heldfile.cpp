@@ -1,0 +1,71 @@
+#include "platform/heldfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The descriptor still names the file at path (a cleaner may have removed it
+// between the open and the lock).
+bool sameFile(int fd, const QByteArray &path)
+{
+    struct stat open {}, named {};
+    return ::fstat(fd, &open) == 0 && open.st_nlink > 0 && ::lstat(path.constData(), &named) == 0
+           && open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+} // namespace
+
+namespace heldfile {
+
+int create(const QString &folder, const QString &prefix, const QString &suffix, QString *path, int *errnum)
+{
+    const QDir dir(folder);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate =
+            dir.absoluteFilePath(prefix + QString::number(QRandomGenerator::system()->generate64(), 16) + suffix);
+        const QByteArray native = QFile::encodeName(candidate);
+        const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == EINTR)
+                continue;
+            *errnum = errno;
+            return -1;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !sameFile(fd, native)) {
+            ::close(fd);
+            continue;
+        }
+        *path = candidate;
+        return fd;
+    }
+    *errnum = EEXIST;
+    return -1;
+}
+
+int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({prefix + QStringLiteral("*") + suffix}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        const QByteArray native = QFile::encodeName(dir.absoluteFilePath(name));
+        const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, native) && ::unlink(native.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
+} // namespace heldfile

@@ -1,0 +1,18 @@
+#pragma once
+// Files that a running process holds: created under a random name with an
+// exclusive flock that the kernel releases when the process dies, so that a
+// later run can tell the files a killed run left behind from those still in use.
+#include <QString>
+
+namespace heldfile {
+
+// Creates "<prefix><random><suffix>" in folder (mode 0666 less the umask) and
+// holds it. Returns the open descriptor (closing it releases the file) and
+// the path in *path; -1 with the failure's errno in *errnum.
+int create(const QString &folder, const QString &prefix, const QString &suffix, QString *path, int *errnum);
+
+// Removes the files "<prefix>*<suffix>" of folder that no process holds, each
+// while holding it, so that nobody takes it up in between. Returns how many.
+int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix);
+
+} // namespace heldfile
