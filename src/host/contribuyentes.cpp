@@ -29,7 +29,7 @@ QString fAgregarContribuyente(Database &db, const QString &usuario, const QStrin
         return QStringLiteral("Debe ingresar la razón social del contribuyente.");
     // The check and the row in one transaction: two hosts adding the same
     // taxpayer at once register it once.
-    Transaction t(db);
+    Transaction t(db, true);
     const QVariant existe = db.scalar(QStringLiteral("SELECT count(*) FROM CONT WHERE Tip_doc_d = 6"
                                                      " AND trim(Doc_id_d) = ? COLLATE NOCASE"),
                                       {numero});

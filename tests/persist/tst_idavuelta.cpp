@@ -134,7 +134,7 @@ class TstIdaVuelta : public QObject {
         }
         Database &db = *gdbBase;
         const QString llave = QStringLiteral(" WHERE DOC_ID_D=? AND TIP_DOC_D=6 AND PERIODO='1998' AND FORMULARIO='0951'");
-        Transaction t(db);
+        Transaction t(db, true);
         db.exec(QStringLiteral("DELETE FROM ACTA") + llave + QStringLiteral(" AND tipo_asist<>?"), {e.sRuc, tipo});
         const bool aplica = numero(e.sCasilla332) > 0 || numero(e.sCasilla333) != 0;
         for (int mes = a.desde; mes <= a.hasta; ++mes) {

@@ -183,7 +183,7 @@ QList<DeclaracionRegistrada> fDeclaracionesRegistradas(const Database &db)
 
 void pEliminarDeclaracion(Database &db, const QString &docIdD)
 {
-    Transaction t(db);
+    Transaction t(db, true);
     const QVariantList p = fLlave(docIdD);
     db.exec(QStringLiteral("DELETE FROM ACTA") + fLlaveSql(), p);
     db.exec(QStringLiteral("DELETE FROM DET") + fLlaveSql(), p);

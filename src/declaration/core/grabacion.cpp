@@ -333,7 +333,7 @@ bool fEscribirDeclaracion(VentanaDeclaracion &v, Database &db, const QString &ru
                           const SituacionAnexo &s, int estado)
 {
     try {
-        Transaction t(db);
+        Transaction t(db, true);
         EscrituraDeclaracion w(db, ruc);
         w.pGrabarActa(CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo),
                       fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));

@@ -122,7 +122,7 @@ bool cmdCancelar_Click(VentanaDeclaracion &v, Database &db)
         // taken, and the header looked at again under it: closing a window
         // that removes nothing never waits for another program.
         if (cabeceraSola()) {
-            Transaction t(db);
+            Transaction t(db, true);
             if (cabeceraSola()) {
                 db.exec(QStringLiteral("DELETE FROM CAB") + fLlaveSql(), fLlave(ruc));
                 db.exec(QStringLiteral("DELETE FROM ACTA") + fLlaveSql(), fLlave(ruc));
