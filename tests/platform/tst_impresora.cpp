@@ -160,7 +160,7 @@ private slots:
     {
         QTemporaryDir carpeta;
         qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
-        constexpr int kHilos = 6, kVueltas = 40;
+        constexpr int kHilos = 6, kVueltas = 20;
         std::mutex m;
         std::condition_variable cambio;
         int listos = 0, vuelta = 0;
