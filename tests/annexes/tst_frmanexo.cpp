@@ -17,6 +17,8 @@
 #include "../persist/comunpersist.h"
 #include "comunanexos.h"
 #include "ventanasanexo.h"
+#include "../support/importespegados.h"
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -252,6 +254,37 @@ private slots:
         });
         w.exec();
         QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM ACTA").toInt(), 0);
+    }
+
+    // An amount pasted with the clipboard shortcut over the whole text of a
+    // typed cell.
+    void pegados_data()
+    {
+        importespegados::filas();
+    }
+
+    void pegados()
+    {
+        QFETCH(QString, pegado);
+        QFETCH(QString, celda);
+        FrmAnexo117 w;
+        w.sRuc = kRuc;
+        w.iAccion = 1;
+        QString visto;
+        alAbrirse([&](FrmAnexo &v) {
+            CeldaAnexo *abril = v.celda("TxtMonto", 4);
+            QTest::mouseClick(abril, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), abril);
+            QTest::keyClicks(abril, importespegados::kAntes);
+            QApplication::clipboard()->setText(pegado);
+            QCOMPARE(QApplication::clipboard()->text(), pegado);
+            abril->selectAll();
+            QTest::keySequence(abril, QKeySequence::Paste);
+            visto = abril->text();
+            v.botonCancelar->click();
+        });
+        w.exec();
+        QCOMPARE(visto, celda);
     }
 
     // Stored April 1,000 and May typed 500: only "&Aceptar" stores and hands
