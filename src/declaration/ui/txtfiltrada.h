@@ -1,7 +1,7 @@
 #pragma once
 // A text box whose typed keys go through a KeyPress handler first (the key
-// may be changed or dropped), whose pasted text goes through a character
-// filter, and whose MaxLength only limits what is entered: a longer text set
+// may be changed or dropped), whose pasted text is read whole (an amount)
+// or goes through a character filter, and whose MaxLength only limits what is entered: a longer text set
 // from code is kept whole, never cut.
 #include <QLineEdit>
 #include <functional>
