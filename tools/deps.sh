@@ -3,9 +3,11 @@
 # package is already there; sudo only when not run as root. Recommended
 # packages are left out: nothing here needs them (they would bring GTK's
 # platform theme, systemd and more fonts, which change how the windows look).
+# poppler-utils: the printing tests render a printed PDF (pdftoppm) to see
+# where its ink lies on the paper.
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libxcb1-dev xvfb
-          fonts-liberation faketime libbenchmark-dev)
+          fonts-liberation faketime libbenchmark-dev poppler-utils)
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
 if ! dpkg -s "${PAQUETES[@]}" >/dev/null 2>&1; then
   if [ -n "$SUDO" ] && ! command -v sudo >/dev/null; then
