@@ -190,7 +190,10 @@ orden_test() {
   preparar_raiz test "$log"
   echo "== test: bash tools/test.sh (log: $log)"
   local t0=$SECONDS estado=0
-  dentro bash -c 'cd /root/qx381 && bash tools/test.sh' 2>&1 | tee -a "$log" || estado=${PIPESTATUS[0]}
+  # In the background, so that a signal stops the check at once (a trap
+  # runs only once the foreground command ends).
+  (set -o pipefail; dentro bash -c 'cd /root/qx381 && bash tools/test.sh' 2>&1 | tee -a "$log") &
+  wait $! || estado=$?
   local t=$((SECONDS - t0))
   echo "-- last lines of bash tools/test.sh:"
   tail -n 12 "$log" | sed 's/^/   /'
@@ -209,7 +212,8 @@ orden_run() {
   preparar_raiz run "$log"
   echo "== run: bash tools/run.sh without a display (log: $log)"
   local t0=$SECONDS
-  dentro bash -c 'cd /root/qx381 && bash tools/run.sh' 2>&1 | tee -a "$log" || true
+  (dentro bash -c 'cd /root/qx381 && bash tools/run.sh' 2>&1 | tee -a "$log") &
+  wait $! || true
   local t1=$((SECONDS - t0))
   local sin_pantalla="no"
   if grep -q "Velantis necesita una pantalla X" "$log"; then sin_pantalla="yes"; fi
