@@ -4,10 +4,11 @@
 # packages are left out: nothing here needs them (they would bring GTK's
 # platform theme, systemd and more fonts, which change how the windows look).
 # poppler-utils: the printing tests render a printed PDF (pdftoppm) to see
-# where its ink lies on the paper.
+# where its ink lies on the paper. sqlite3: the receipt benchmark runs the
+# receipt's statements through it as its bare baseline.
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libxcb1-dev xvfb
-          fonts-liberation faketime libbenchmark-dev poppler-utils)
+          fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils)
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
 if ! dpkg -s "${PAQUETES[@]}" >/dev/null 2>&1; then
   if [ -n "$SUDO" ] && ! command -v sudo >/dev/null; then
