@@ -2,6 +2,7 @@
 // the database, keeps the taxpayer register and starts Qx381.
 #include "host/entorno.h"
 #include "host/frmvelantis.h"
+#include "platform/gui/fuente.h"
 #include "platform/gui/msgboxwidget.h"
 #include "platform/gui/pantalla.h"
 #include "platform/msgbox.h"
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
             return 1;
         }
         aplicacion = std::make_unique<QApplication>(argc, argv);
+        applyInterfaceFont();
     }
     QApplication &app = *aplicacion;
     QApplication::setApplicationName(QStringLiteral("velantis"));

@@ -11,6 +11,7 @@
 #include "testdb.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,6 +125,11 @@ private slots:
         QCOMPARE(w.txtVersion->text(), QStringLiteral("Versión 2.0"));
         QCOMPARE(w.cmdAceptar->text(), QStringLiteral("&Aceptar"));
         QCOMPARE(w.Text1->font().family(), QStringLiteral("MS Sans Serif"));
+        // Not on Linux: the windows' Liberation Sans stands in, never what
+        // fontconfig makes of an unknown family.
+        for (QWidget *texto : {static_cast<QWidget *>(w.Text3), static_cast<QWidget *>(w.Text1),
+                               static_cast<QWidget *>(w.txtVersion)})
+            QCOMPARE(QFontInfo(texto->font()).family(), QStringLiteral("Liberation Sans"));
     }
 
     void centrarSobrePrincipal()

@@ -5,6 +5,7 @@
 #include "shell/ui/cwindows.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/mensajes.h"
+#include "platform/gui/fuente.h"
 #include "platform/gui/pantalla.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
@@ -21,9 +22,10 @@ int main(int argc, char **argv)
     {
         SondaPantalla sonda;
         hayPantalla = sonda.disponible();
-        if (hayPantalla)
+        if (hayPantalla) {
             app = std::make_unique<QApplication>(argc, argv);
-        else
+            applyInterfaceFont();
+        } else
             app = std::make_unique<QCoreApplication>(argc, argv);
     }
     // The title of the messages that name none (the print run's errors, among others).

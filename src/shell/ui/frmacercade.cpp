@@ -2,6 +2,7 @@
 #include "shell/ui/iconos.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
+#include "platform/gui/fuente.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,7 +16,11 @@ frmAcercade::frmAcercade(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAcercade"));
     setWindowTitle(QStringLiteral("Acerca de Velantis "));
-    const QFont fuente(QStringLiteral("MS Sans Serif"), 10);
+    // "MS Sans Serif" is seldom on Linux: then the windows' own family, not
+    // whatever fontconfig puts in its place.
+    QFont fuente = interfaceFont();
+    fuente.setFamilies({QStringLiteral("MS Sans Serif"), interfaceFont().family()});
+    fuente.setPointSize(10);
 
     SSPanel1 = new QFrame(this);
     SSPanel1->setObjectName(QStringLiteral("SSPanel1"));

@@ -2,6 +2,7 @@
 #include "shell/ui/barradeestadozrv.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/ui/mdifrm.h"
+#include "platform/gui/fuente.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,11 +22,7 @@ double fTwipsPorPixel()
 
 QFont fFuenteDiseno()
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(7.5);
-    return f;
+    return interfaceFont();
 }
 
 namespace {

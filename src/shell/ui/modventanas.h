@@ -13,11 +13,8 @@ class QWidget;
 // Twips per pixel of the primary screen (15 at 96 dpi).
 double fTwipsPorPixel();
 
-// For windows laid out in twips as the legacy ones: the room their font
-// ("MS Sans Serif" of 8 points, a bitmap font narrower than Arial of the same
-// size) took, in Arial's widths (Liberation Sans of fonts-liberation) at 7.5
-// points, so that their captions fit as they did. The desktop's default font
-// is wider and taller, and cuts them.
+// For windows laid out in twips as the legacy ones: the font they were
+// designed for, the application's (interfaceFont of platform/gui/fuente.h).
 QFont fFuenteDiseno();
 
 // Outer size of a window in twips (frame included once it has one).
