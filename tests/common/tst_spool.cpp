@@ -35,6 +35,10 @@ int registrarMuchas(const QString &base, int veces, const QString &codigo, const
 {
     try {
         auto db = Database::open(base);
+        // Each waits as long as the other's run lasts: on a loaded machine, or
+        // in the sanitizer build, 200 registrations outlast the few seconds a
+        // program waits for a lock, and the helper kept waiting gave up.
+        db->setBusyTimeout(60000);
         // Widen the gap between reading the numbers and adding the row, where
         // the other helper would slip in without the write lock.
         db->setFaultHook([](const QString &sql) {

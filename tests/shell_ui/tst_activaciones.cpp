@@ -17,7 +17,6 @@ public:
     bool mensajeAlLeer = false;
     int lecturas = 0;
 
-    Ventana() : m_activaciones(new Activaciones(this)) {}
 
 protected:
     void showEvent(QShowEvent *e) override
@@ -32,7 +31,7 @@ protected:
     void changeEvent(QEvent *e) override
     {
         QDialog::changeEvent(e);
-        if (m_activaciones->activacion(e)) {
+        if (m_activaciones.activacion(e)) {
             ++lecturas;
             if (mensajeAlLeer)
                 msg::MsgBox(QStringLiteral("Al leer"));
@@ -40,7 +39,7 @@ protected:
     }
 
 private:
-    Activaciones *m_activaciones;
+    Activaciones m_activaciones{this};
     bool m_cargada = false;
 };
 

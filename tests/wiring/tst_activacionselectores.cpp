@@ -4,6 +4,9 @@
 // again without a reading, so "&Salir" stays in reach. A real return from
 // another window still reads the list: the error once more while the lock
 // lasts, the list once it is gone.
+//
+// Each chooser also opens from its command of the main window: titled by its
+// mode, with the list read and no box, "&Salir" closing it.
 #include "mensajesreales.h"
 #include "testdb.h"
 #include "declaration/ui/frmcontabrir.h"
@@ -11,10 +14,14 @@
 #include "printing/ui/frmtipprnr.h"
 #include "sent/ui/frmcontabrirenv.h"
 #include "shell/core/modglobal.h"
+#include "shell/registro/ventanas.h"
+#include "shell/ui/mdifrm.h"
 #include "shell/ui/registroventanas.h"
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -146,6 +153,63 @@ private slots:
 
         s.salir->click();
         QVERIFY(!s.ventana->isVisible());
+    }
+
+    void desdeElMenu_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("Declaraciones, Modificar") << "mnuModificar" << "Modificar Declaraciones";
+        QTest::newRow("Declaraciones, Eliminar") << "mnuEliminar" << "Eliminar Declaraciones";
+        QTest::newRow("Declaraciones, Imprimir") << "mnuImprimir" << "Imprimir Declaraciones";
+        QTest::newRow("Enviadas, Registrar número de orden") << "mnuRegistrar" << "Registrar número de orden";
+        QTest::newRow("Enviadas, Eliminar") << "mnuEliminar1" << "Eliminar Declaraciones Enviadas";
+        QTest::newRow("Enviadas, Imprimir") << "mnuImprimir1" << "Imprimir Declaraciones Enviadas";
+    }
+    void desdeElMenu()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, titulo);
+        CerradorMensajes cerrador;
+        pRegistrarVentanas();
+        MDIFrm principal;
+        principal.show();
+        QAction *accion = principal.findChild<QAction *>(comando);
+        QVERIFY(accion);
+        QVERIFY(accion->isEnabled());
+
+        QString tituloVisto;
+        QStringList rucs;
+        bool activa = false;
+        bool salir = false;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            cerrador.ventana = w;
+            activa = QTest::qWaitFor([w] { return w->isActiveWindow(); });
+            pVaciarEventos();
+            tituloVisto = w->windowTitle();
+            if (auto *grilla = w->findChild<QTableWidget *>(QStringLiteral("grdContrib"))) {
+                for (int f = 0; f < grilla->rowCount(); ++f)
+                    rucs << (grilla->item(f, 0) ? grilla->item(f, 0)->text() : QString());
+            }
+            for (QPushButton *b : w->findChildren<QPushButton *>()) {
+                if (!salir && b->text() == QStringLiteral("&Salir")) {
+                    salir = true;
+                    b->click();
+                }
+            }
+            if (!salir)
+                w->close();
+        });
+        accion->trigger();
+        QVERIFY(activa);
+        QVERIFY(salir);
+        QCOMPARE(tituloVisto, titulo);
+        QCOMPARE(rucs, QStringList{kRuc});
+        QCOMPARE(cerrador.textos, QStringList{});
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

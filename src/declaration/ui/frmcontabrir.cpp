@@ -5,7 +5,6 @@
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
 #include "shell/core/errorejecucion.h"
-#include "shell/ui/activaciones.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include "shell/ui/registroventanas.h"
@@ -56,7 +55,6 @@ FrmContAbrir::FrmContAbrir(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmContAbrir"));
     setWindowTitle(QStringLiteral("Actualizar Declaraciones"));
-    m_activaciones = new Activaciones(this);
     pCrearSelector(
         this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Registradas"),
         {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
@@ -97,7 +95,7 @@ void FrmContAbrir::changeEvent(QEvent *e)
     QDialog::changeEvent(e);
     // Every activation (the return from the declaration window included)
     // reloads, but not the end of a message box of its own.
-    if (m_activaciones->activacion(e) && m_cargada)
+    if (m_activaciones.activacion(e) && m_cargada)
         pCargadatos();
 }
 

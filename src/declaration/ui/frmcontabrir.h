@@ -1,9 +1,9 @@
 #pragma once
 // The chooser of the user's stored declarations: opens one in the
 // declaration window (iOpcion 1) or deletes it with all its rows (iOpcion 3).
+#include "shell/ui/activaciones.h"
 #include <QDialog>
 
-class Activaciones;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -37,7 +37,7 @@ protected:
 private:
     void Form_Load();
     bool m_cargada = false;
-    Activaciones *m_activaciones;
+    Activaciones m_activaciones{this};
 };
 
 // Plugs the chooser into the main window's "&Modificar" and "&Eliminar".

@@ -3,7 +3,6 @@
 #include "platform/vbruntime.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
-#include "shell/ui/activaciones.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
@@ -39,7 +38,6 @@ FrmTipPrnR::FrmTipPrnR(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmTipPrnR"));
     setWindowTitle(QStringLiteral("Imprimir Declaraciones Enviadas"));
-    m_activaciones = new Activaciones(this);
     Label1 = new QLabel(QStringLiteral("Seleccione la Declaración que desea imprimir :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Frame1 = new QGroupBox(QStringLiteral("Declaraciones Enviadas"), this);
@@ -155,7 +153,7 @@ void FrmTipPrnR::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
     // The end of a message box of its own is no activation.
-    if (m_activaciones->activacion(e) && m_cargada)
+    if (m_activaciones.activacion(e) && m_cargada)
         Form_Activate();
 }
 

@@ -4,9 +4,9 @@
 // previewed or printed, with or without its annex pages, and the dialog
 // stays open for the next one.
 #include "printing/core/listaimpresion.h"
+#include "shell/ui/activaciones.h"
 #include <QDialog>
 
-class Activaciones;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -45,6 +45,6 @@ private:
 
     QList<FilaImpresion> m_filas;
     bool m_cargada = false;
-    Activaciones *m_activaciones;
+    Activaciones m_activaciones{this};
 };
 

@@ -5,7 +5,6 @@
 #include "sent/ui/frm381env.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
-#include "shell/ui/activaciones.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/modventanas.h"
 #include <QGroupBox>
@@ -35,7 +34,6 @@ FrmContAbrirEnv::FrmContAbrirEnv(QWidget *parent) : QDialog(parent)
     gfrmContAbrirEnv = this;
     setObjectName(QStringLiteral("FrmContAbrirEnv"));
     setWindowTitle(QStringLiteral("Registrar número de orden"));
-    m_activaciones = new Activaciones(this);
     pCrearSelector(
         this, {Label1, Frame1, grdContrib, CmdOpciones}, QStringLiteral("Declaraciones Enviadas"),
         {QStringLiteral("RUC"), QStringLiteral("Razón Social"), QStringLiteral("Periodo"), QStringLiteral("Formulario"),
@@ -130,7 +128,7 @@ void FrmContAbrirEnv::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
     // Coming back from a message box is no activation of the form.
-    if (m_activaciones->activacion(e) && m_cargada && isEnabled()) {
+    if (m_activaciones.activacion(e) && m_cargada && isEnabled()) {
         try {
             Form_Activate();
         } catch (const ErrorEjecucion &err) {

@@ -4,9 +4,9 @@
 // send read-only in Frm381Env to register its order number, 3 deletes the
 // send with its detail and annex rows.
 #include "sent/core/enviadas.h"
+#include "shell/ui/activaciones.h"
 #include <QDialog>
 
-class Activaciones;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -45,7 +45,7 @@ private:
     void pCargarLista(int fila);
     QList<DeclaracionEnviada> m_filas;
     bool m_cargada = false;
-    Activaciones *m_activaciones;
+    Activaciones m_activaciones{this};
 };
 
 // The chooser while it is open (the viewer enables it again through it).

@@ -9,9 +9,12 @@
 class QEvent;
 class QWidget;
 
+//
+// A member of the window, made in its member initialisers: the window's
+// constructor already sends change events (a title, a font), and its
+// changeEvent feeds them here.
 class Activaciones : public QObject {
 public:
-    // Made by the window, as its child, before it is first shown.
     explicit Activaciones(QWidget *ventana);
 
     // Fed the window's events (its changeEvent is enough): true for an
