@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <QThread>
 
@@ -153,18 +152,6 @@ bool arrancar(Vigia &vigia, const Programa &p, double *pared, double *cpu, QStri
     return true;
 }
 
-// The instructions callgrind counted, from the summary of its profile.
-qint64 instrucciones(const QString &perfil)
-{
-    QFile f(perfil);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression resumen(QStringLiteral("^(summary|totals):\\s+(\\d+)"),
-                                            QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = resumen.match(QString::fromLatin1(f.readAll()));
-    return m.hasMatch() ? m.captured(2).toLongLong() : -1;
-}
-
 int perfilar(Vigia &vigia, Programa (&programas)[2], const QString &carpeta)
 {
     QDir().mkpath(carpeta);
@@ -173,11 +160,7 @@ int perfilar(Vigia &vigia, Programa (&programas)[2], const QString &carpeta)
         Programa &p = programas[k];
         const QString perfil = QDir(carpeta).absoluteFilePath(QStringLiteral("callgrind.%1").arg(QLatin1String(p.nombre)));
         QFile::remove(perfil);
-        banco::Orden o = p.orden;
-        o.argumentos.prepend(o.programa);
-        o.argumentos.prepend(QStringLiteral("--callgrind-out-file=") + perfil);
-        o.argumentos.prepend(QStringLiteral("--tool=callgrind"));
-        o.programa = QStringLiteral("valgrind");
+        const banco::Orden o = banco::bajoCallgrind(p.orden, perfil);
         vigia.descartar();
         const pid_t pid = banco::lanzar(o);
         if (pid < 0)
@@ -189,7 +172,7 @@ int perfilar(Vigia &vigia, Programa (&programas)[2], const QString &carpeta)
         banco::esperar(pid);
         if (mapeo < 0)
             return fallo(QStringLiteral("%1 no mostró su ventana bajo callgrind").arg(QLatin1String(p.nombre)));
-        cuenta[k] = instrucciones(perfil);
+        cuenta[k] = banco::instrucciones(perfil);
         if (cuenta[k] <= 0)
             return fallo(QStringLiteral("no se pudo leer %1").arg(perfil));
     }

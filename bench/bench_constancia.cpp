@@ -3,11 +3,14 @@
 // alternating. The statements are taken from 0951REP itself first (a run with
 // trazasql preloaded), so the comparison follows them when they change.
 //
-//   build/bin/bench_constancia [corridas]      (200 by default)
+//   build/bin/bench_constancia [corridas]          (200 by default)
+//   build/bin/bench_constancia --callgrind CARPETA (one run of each under
+//       valgrind --tool=callgrind: instructions, steady on a busy machine)
 #include "carpetahost.h"
 #include "procesos.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
@@ -26,7 +29,11 @@ int fallo(const QString &texto)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int corridas = argc > 1 ? qMax(2, QString::fromLocal8Bit(argv[1]).toInt()) : 200;
+    const QStringList args = app.arguments().mid(1);
+    const bool callgrind = args.value(0) == QLatin1String("--callgrind");
+    if (callgrind && args.size() < 2)
+        return fallo(QStringLiteral("--callgrind necesita la carpeta de los perfiles"));
+    const int corridas = !callgrind && !args.isEmpty() ? qMax(2, args.first().toInt()) : 200;
     const QString cargaInicial = banco::carga();
 
     banco::CarpetaHost host;
@@ -61,6 +68,30 @@ int main(int argc, char **argv)
                                    {QStringLiteral("-init"), QStringLiteral("/dev/null"), QStringLiteral("-batch"),
                                     QStringLiteral("-bail"), host.base},
                                    {}, sentencias, {}};
+
+    if (callgrind) {
+        const QString carpeta = QDir(args.at(1)).absolutePath();
+        QDir().mkpath(carpeta);
+        const banco::Orden *ordenes[2] = {&receptor, &herramienta};
+        const char *nombres[2] = {"0951REP", "sqlite3"};
+        qint64 cuenta[2];
+        for (int k = 0; k < 2; ++k) {
+            const QString perfil = carpeta + QStringLiteral("/callgrind.") + QLatin1String(nombres[k]);
+            host.restaurar();
+            const banco::Medida m = banco::correr(banco::bajoCallgrind(*ordenes[k], perfil));
+            cuenta[k] = banco::instrucciones(perfil);
+            if (m.estado != 0 || cuenta[k] <= 0)
+                return fallo(QStringLiteral("%1 bajo callgrind terminó con %2").arg(QLatin1String(nombres[k])).arg(m.estado));
+        }
+        QTextStream o(stdout);
+        o << "instrucciones de cada programa, de exec a su fin (callgrind), con las mismas " << cuantas
+          << " sentencias\n";
+        for (int k = 0; k < 2; ++k)
+            o << QString::fromLatin1(nombres[k]).leftJustified(10) << QString::number(cuenta[k]).rightJustified(14) << "\n";
+        o << "razón     " << QString::number(double(cuenta[0]) / double(cuenta[1]), 'f', 3).rightJustified(14) << "\n";
+        o << "perfiles en " << carpeta << "\n";
+        return 0;
+    }
 
     banco::Serie series[2] = {{QStringLiteral("0951REP"), {}, {}}, {QStringLiteral("sqlite3"), {}, {}}};
     const banco::Orden *ordenes[2] = {&receptor, &herramienta};

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -145,6 +146,28 @@ Medida correr(const Orden &o)
     if (pid < 0)
         return {};
     return esperar(pid);
+}
+
+Orden bajoCallgrind(const Orden &o, const QString &perfil)
+{
+    Orden v = o;
+    v.programa = QStringLiteral("valgrind");
+    v.argumentos = QStringList{QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + perfil,
+                               o.programa.contains(QLatin1Char('/')) ? o.programa
+                                                                     : QStandardPaths::findExecutable(o.programa)}
+                   + o.argumentos;
+    return v;
+}
+
+qint64 instrucciones(const QString &perfil)
+{
+    QFile f(perfil);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression resumen(QStringLiteral("^(summary|totals):\\s+(\\d+)"),
+                                            QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = resumen.match(QString::fromLatin1(f.readAll()));
+    return m.hasMatch() ? m.captured(2).toLongLong() : -1;
 }
 
 double mediana(QList<double> v)

@@ -34,6 +34,11 @@ Medida esperar(pid_t pid);
 // lanzar and esperar.
 Medida correr(const Orden &o);
 
+// The order run under valgrind --tool=callgrind, its profile written to perfil.
+Orden bajoCallgrind(const Orden &o, const QString &perfil);
+// The instructions a callgrind profile counted (-1 when unreadable).
+qint64 instrucciones(const QString &perfil);
+
 // Milliseconds of a monotonic clock.
 double ahora();
 
