@@ -1,9 +1,10 @@
 // Growth with the database: 0951REP (whole process), a print's SPOOL
 // registration and the choosers' lists on databases of 1,000, 10,000 and
 // 100,000 taxpayers, each with a saved and a sent declaration and one SPOOL
-// row, against the small database the host makes (two taxpayers, one
-// declaration). The current user holds 20 of the taxpayers whatever the size,
-// so that the lists stay as long and only the lookups can grow.
+// row, against a small one of 20 (the host's database with its sample
+// taxpayer and the receipt's declaration besides). The current user holds
+// the same 20 taxpayers whatever the size, so that the lists stay as long
+// and only the lookups can grow. The cases alternate, run after run.
 //
 //   build/bin/bench_escala [corridas]      (30 by default)
 #include "carpetahost.h"
@@ -40,7 +41,8 @@ double cpuHilo()
 
 constexpr int kDelUsuario = 20;
 
-// n taxpayers with a saved and a sent declaration each, and n SPOOL rows.
+// n taxpayers with a saved and a sent declaration each, and n SPOOL rows;
+// the first kDelUsuario are the user's.
 void pPoblar(Database &db, int n, const QString &usuario)
 {
     QList<Registro> cont, cab, hcab, spool;
@@ -76,28 +78,16 @@ void pPoblar(Database &db, int n, const QString &usuario)
     t.commit();
 }
 
-struct Tiempos {
-    double pared = 0, cpu = 0;   // medians, ms
-};
-
-// In-process timing of f over `veces` calls: medians of wall and CPU.
-Tiempos medir(int veces, const std::function<void()> &f)
-{
-    QList<double> pared, cpu;
-    for (int i = 0; i < veces; ++i) {
-        const double p0 = banco::ahora(), c0 = cpuHilo();
-        f();
-        pared << banco::ahora() - p0;
-        cpu << cpuHilo() - c0;
-    }
-    return {banco::mediana(pared), banco::mediana(cpu)};
-}
-
 struct Caso {
     QString nombre;
-    int filas = 0;
-    Tiempos receptor, registro, guardadas, impresion, enviadas, impresionEnviadas;
+    QString base;                       // this size's database, as made
+    std::shared_ptr<Database> db;       // a copy, for the calls in this process
+    QList<double> pared[6], cpu[6];     // by Medida
 };
+
+enum Medida { mReceptor, mGuardadas, mImpresion, mEnviadas, mImpresionEnviadas, mRegistro, Medidas };
+const char *const kMedidas[Medidas] = {"0951REP",         "FrmContAbrir",        "FrmTipPrnR guardadas",
+                                       "FrmContAbrirEnv", "FrmTipPrnR enviadas", "registro SPOOL"};
 
 } // namespace
 
@@ -118,86 +108,83 @@ int main(int argc, char **argv)
     const banco::Orden receptor{QStringLiteral(QX_PROGRAMA_0951REP), {banco::CarpetaHost::lineaConstancia()},
                                 {}, {}, {}};
     QList<Caso> casos;
-    for (int n : {0, 1000, 10000, 100000}) {
+    for (int n : {kDelUsuario, 1000, 10000, 100000}) {
         Caso c;
-        c.nombre = n ? QString::number(n) : QStringLiteral("pequeña");
-        c.filas = n;
-        const QString base = host.windir + QStringLiteral("../base-%1.mdb").arg(n);
-        if (!banco::copiar(pequena, base))
+        c.nombre = n == kDelUsuario ? QStringLiteral("%1 (base)").arg(n) : QString::number(n);
+        c.base = host.windir + QStringLiteral("../base-%1.mdb").arg(n);
+        const QString copia = host.windir + QStringLiteral("../copia-%1.mdb").arg(n);
+        if (!banco::copiar(pequena, c.base))
             return fallo(QStringLiteral("no se pudo copiar la base de datos"));
         try {
-            auto db = Database::open(base);
-            if (n)
-                pPoblar(*db, n, host.usuario);
+            pPoblar(*Database::open(c.base), n, host.usuario);
+            banco::copiar(c.base, copia);
+            c.db = Database::open(copia);
         } catch (const DbError &e) {
             return fallo(e.description);
         }
-
-        // 0951REP on a fresh copy of this database each time.
-        QList<double> pared, cpu;
-        for (int i = 0; i < corridas + 2; ++i) {
-            host.restaurar();
-            banco::copiar(base, host.base);
-            const banco::Medida m = banco::correr(receptor);
-            if (m.estado != 0)
-                return fallo(QStringLiteral("0951REP terminó con %1 (%2)").arg(m.estado).arg(c.nombre));
-            if (i >= 2) {
-                pared << m.pared;
-                cpu << m.cpu;
-            }
-        }
-        c.receptor = {banco::mediana(pared), banco::mediana(cpu)};
-
-        // In this process: the registration of a saved declaration's print
-        // script, and the lists of the choosers.
-        try {
-            banco::copiar(base, host.base);
-            gdbBase = Database::open(host.base);
-            Database &db = *gdbBase;
-            c.registro = medir(corridas, [&] {
-                fRegistrarSpool(db, QStringLiteral("PR0003"), 6, QString::fromLatin1(banco::kRucMuestra), host.usuario);
-            });
-            c.guardadas = medir(corridas, [&] { fDeclaracionesRegistradas(db); });
-            c.impresion = medir(corridas, [&] {
-                fDeclaracionesImpresion(db, false, gsPeriodo, gsFormulario, gsUsuario);
-            });
-            c.enviadas = medir(corridas, [&] { fDeclaracionesEnviadas(db); });
-            c.impresionEnviadas = medir(corridas, [&] {
-                fDeclaracionesImpresion(db, true, gsPeriodo, gsFormulario, gsUsuario);
-            });
-            gdbBase.reset();
-        } catch (const DbError &e) {
-            return fallo(e.description);
-        }
-        QFile::remove(base);
         casos << c;
     }
 
+    // Each case in turn, run after run: 0951REP on a fresh copy of its
+    // database, then in this process the lists of the choosers and the
+    // registration of a saved declaration's print script.
+    const std::function<void(Database &)> llamadas[Medidas] = {
+        nullptr,
+        [](Database &db) { fDeclaracionesRegistradas(db); },
+        [](Database &db) { fDeclaracionesImpresion(db, false, gsPeriodo, gsFormulario, gsUsuario); },
+        [](Database &db) { fDeclaracionesEnviadas(db); },
+        [](Database &db) { fDeclaracionesImpresion(db, true, gsPeriodo, gsFormulario, gsUsuario); },
+        [&](Database &db) {
+            fRegistrarSpool(db, QStringLiteral("PR0003"), 6, QString::fromLatin1(banco::kRucMuestra), host.usuario);
+        },
+    };
+    const int calentamiento = 2;
+    try {
+        for (int i = 0; i < corridas + calentamiento; ++i) {
+            for (Caso &c : casos) {
+                host.restaurar();
+                banco::copiar(c.base, host.base);
+                const banco::Medida m = banco::correr(receptor);
+                if (m.estado != 0)
+                    return fallo(QStringLiteral("0951REP terminó con %1 (%2)").arg(m.estado).arg(c.nombre));
+                if (i >= calentamiento) {
+                    c.pared[mReceptor] << m.pared;
+                    c.cpu[mReceptor] << m.cpu;
+                }
+                for (int k = mGuardadas; k < Medidas; ++k) {
+                    const double p0 = banco::ahora(), c0 = cpuHilo();
+                    llamadas[k](*c.db);
+                    if (i >= calentamiento) {
+                        c.pared[k] << banco::ahora() - p0;
+                        c.cpu[k] << cpuHilo() - c0;
+                    }
+                }
+            }
+        }
+    } catch (const DbError &e) {
+        return fallo(e.description);
+    }
+
     QTextStream o(stdout);
-    o << "Crecimiento con la base de datos: medianas de " << corridas << " corridas (ms) y razón a la base pequeña\n";
+    o << "Crecimiento con la base de datos: medianas de " << corridas
+      << " corridas (ms) y razón a la base de 20 contribuyentes\n";
     o << "carga (uptime) al empezar: " << cargaInicial << "; al terminar: " << banco::carga() << "\n\n";
-    struct Columna {
-        const char *nombre;
-        Tiempos Caso::*t;
-    };
-    const Columna columnas[] = {
-        {"0951REP", &Caso::receptor},          {"registro SPOOL", &Caso::registro},
-        {"FrmContAbrir", &Caso::guardadas},    {"FrmTipPrnR guardadas", &Caso::impresion},
-        {"FrmContAbrirEnv", &Caso::enviadas},  {"FrmTipPrnR enviadas", &Caso::impresionEnviadas},
-    };
-    for (const Columna &col : columnas) {
-        o << col.nombre << "\n";
+    for (int k = 0; k < Medidas; ++k) {
+        o << kMedidas[k] << "\n";
         o << "  " << QStringLiteral("filas").leftJustified(10) << QStringLiteral("pared").rightJustified(10)
           << QStringLiteral("CPU").rightJustified(10) << QStringLiteral("razón pared").rightJustified(13)
           << QStringLiteral("razón CPU").rightJustified(11) << "\n";
-        const Tiempos &base = casos.first().*col.t;
+        const double paredBase = banco::mediana(casos.first().pared[k]);
+        const double cpuBase = banco::mediana(casos.first().cpu[k]);
         for (const Caso &c : casos) {
-            const Tiempos &t = c.*col.t;
-            o << "  " << c.nombre.leftJustified(10) << QString::number(t.pared, 'f', 3).rightJustified(10)
-              << QString::number(t.cpu, 'f', 3).rightJustified(10)
-              << QString::number(t.pared / base.pared, 'f', 2).rightJustified(13)
-              << QString::number(t.cpu / base.cpu, 'f', 2).rightJustified(11) << "\n";
+            const double pared = banco::mediana(c.pared[k]), cpu = banco::mediana(c.cpu[k]);
+            o << "  " << c.nombre.leftJustified(10) << QString::number(pared, 'f', 3).rightJustified(10)
+              << QString::number(cpu, 'f', 3).rightJustified(10)
+              << QString::number(pared / paredBase, 'f', 2).rightJustified(13)
+              << QString::number(cpu / cpuBase, 'f', 2).rightJustified(11) << "\n";
         }
     }
+    for (Caso &c : casos)
+        c.db.reset();
     return 0;
 }
