@@ -2,6 +2,7 @@
 #include "common/spool.h"
 
 #include "platform/heldfile.h"
+#include "platform/syserror.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -23,25 +24,9 @@ const QString kSufijo = QStringLiteral(".tmp");
 
 enum NumeroError { ErrorES = 57, DiscoLleno = 61, AccesoRuta = 75, RutaNoEncontrada = 76 };
 
-QString fCausa(int errnum)
-{
-    switch (errnum) {
-    case EACCES:
-    case EPERM:   return QStringLiteral("permiso denegado");
-    case ENOENT:  return QStringLiteral("no existe");
-    case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
-    case EISDIR:  return QStringLiteral("es una carpeta");
-    case EROFS:   return QStringLiteral("el disco es de solo lectura");
-    case ENOSPC:
-    case EDQUOT:  return QStringLiteral("no hay espacio en el disco");
-    case EXDEV:   return QStringLiteral("la carpeta de destino está en otro disco");
-    default:      return QStringLiteral("error %1 del sistema").arg(errnum);
-    }
-}
-
 ErrorArchivo fError(int numero, const QString &que, const QString &ruta, int errnum)
 {
-    return ErrorArchivo(numero, QStringLiteral("%1 '%2' (%3).").arg(que, ruta, fCausa(errnum)));
+    return ErrorArchivo(numero, QStringLiteral("%1 '%2' (%3).").arg(que, ruta, sysCause(errnum)));
 }
 
 QByteArray fNativo(const QString &ruta)

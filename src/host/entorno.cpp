@@ -1,4 +1,5 @@
 #include "host/entorno.h"
+#include "host/declaracionmuestra.h"
 #include "host/esquema.h"
 #include "host/referencia.h"
 #include "platform/database.h"
@@ -151,8 +152,10 @@ bool fCrearBase(const QString &ruta, const QString &usuario, bool muestra, QStri
                 db->setFaultHook(falla);
             Transaction t(*db, true);
             pInsertarReferencia(*db, usuario);
-            if (muestra)
+            if (muestra) {
                 pInsertarMuestra(*db, usuario);
+                pInsertarDeclaracionMuestra(*db);
+            }
             t.commit();
         } catch (const DbError &e) {
             detalle = e.description;

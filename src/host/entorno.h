@@ -20,7 +20,8 @@ QString fCarpetaPorDefecto();
 QString fUsuarioPorDefecto();
 
 // Creates the database file `ruta` (which must not exist): the schema, the
-// reference rows and, with muestra, a couple of taxpayers. Built under a
+// reference rows and, with muestra, a couple of taxpayers and the sent
+// declaration of the first (declaracionmuestra.h). Built under a
 // temporary name beside it and renamed when complete, so a failure leaves
 // no file. falla (tests) runs before every statement of the rows and may
 // throw a DbError. False with *error (Spanish) set on failure.

@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     const QCommandLineOption usuario(QStringLiteral("usuario"), QStringLiteral("Usuario del primer inicio."),
                                      QStringLiteral("nombre"));
     const QCommandLineOption muestra(QStringLiteral("muestra"),
-                                     QStringLiteral("En el primer inicio, agrega contribuyentes de muestra."));
+                                     QStringLiteral("En el primer inicio, agrega contribuyentes de muestra y una declaración enviada."));
     opciones.addOption(usuario);
     opciones.addOption(muestra);
     opciones.process(app);

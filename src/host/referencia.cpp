@@ -1,4 +1,5 @@
 #include "host/referencia.h"
+#include "host/declaracionmuestra.h"
 
 namespace host {
 
@@ -67,13 +68,13 @@ void pInsertarReferencia(Database &db, const QString &usuario)
 
 void pInsertarMuestra(Database &db, const QString &usuario)
 {
-    const QPair<const char *, const char *> muestra[] = {
-        {"20100000009", "COMERCIAL LOS ANDES S.A."},
-        {"20456123784", "INDUSTRIAS DEL SUR S.R.L."},
+    const QPair<QString, const char *> muestra[] = {
+        {kRucMuestra, "COMERCIAL LOS ANDES S.A."},
+        {QStringLiteral("20456123784"), "INDUSTRIAS DEL SUR S.R.L."},
     };
     for (const auto &c : muestra)
         db.addNew(QStringLiteral("CONT"), {{QStringLiteral("Tip_doc_d"), 6},
-                                           {QStringLiteral("Doc_id_d"), QString::fromUtf8(c.first)},
+                                           {QStringLiteral("Doc_id_d"), c.first},
                                            {QStringLiteral("Usuario"), usuario},
                                            {QStringLiteral("Nombre"), QString::fromUtf8(c.second)},
                                            {QStringLiteral("Tipo_Ingreso"), 1}});

@@ -68,4 +68,9 @@ int removeOrphans(const QString &folder, const QString &prefix, const QString &s
     return removed;
 }
 
+bool names(int fd, const QString &path)
+{
+    return sameFile(fd, QFile::encodeName(path));
+}
+
 } // namespace heldfile

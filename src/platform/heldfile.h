@@ -15,4 +15,8 @@ int create(const QString &folder, const QString &prefix, const QString &suffix, 
 // while holding it, so that nobody takes it up in between. Returns how many.
 int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix);
 
+// True while path names the very file that the descriptor has open (not one
+// put in its place since).
+bool names(int fd, const QString &path);
+
 } // namespace heldfile

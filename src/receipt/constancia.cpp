@@ -266,6 +266,10 @@ Constancia GenerarConstancia(const QString &sTipDoc, const QString &sDocId, cons
                              const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo)
 {
     Constancia c;
+    // Both passes read CAB, PARAM and CONT in one read transaction, so that
+    // both receipts show one state of the database; it ends before the
+    // registration takes the write lock.
+    Transaction lectura(*gdbBase, false);
     gsDestino = QStringLiteral("ARCHIVO");
     c.grafica = std::make_shared<ArchivoSalida>(gsRutaRpt);
     giArchivoSalida = c.grafica;
@@ -283,6 +287,7 @@ Constancia GenerarConstancia(const QString &sTipDoc, const QString &sDocId, cons
     c.grafica->cerrar();
 
     c.texto = fConstanciaTexto(sTipDoc, sDocId, sFormulario, sPeriodo, sControl);
+    lectura.commit();
     c.base = sFormulario + sPeriodo + sMarcaArchivo + sControl;
     return c;
 }

@@ -18,8 +18,9 @@ struct Constancia {
 };
 
 // Writes both receipts of every CAB row of the key into temporary files of
-// the report folder. Stops at the first error (ErrorVB or DbError); then the
-// temporary files go with it.
+// the report folder, reading in one read transaction that has ended when it
+// returns. Stops at the first error
+// (ErrorVB or DbError); then the temporary files go with it.
 Constancia GenerarConstancia(const QString &sTipDoc, const QString &sDocId, const QString &sFormulario,
                              const QString &sPeriodo, const QString &sControl, const QString &sMarcaArchivo);
 

@@ -1,12 +1,11 @@
 #include "receipt/impresora.h"
+#include "platform/gui/impresora.h"
 #include "receipt/errorvb.h"
 
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -35,10 +34,7 @@ public:
             m_printer.setOutputFormat(QPrinter::PdfFormat);
             m_printer.setOutputFileName(pdf);
         }
-        m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
-        m_printer.setFullPage(true);
-        m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        setUpPage(m_printer);
         m_fuente = QFont(QStringLiteral("Courier New"));
         m_fuente.setStyleHint(QFont::TypeWriter);
         m_fuente.setPointSize(8);
@@ -101,10 +97,11 @@ private:
         m_painter.setFont(m_fuente);
         m_y = 0;
     }
-    // As the legacy printer does, a line that does not fit goes to a new page.
+    // As the legacy printer does, a line that does not fit the printable
+    // area goes to a new page.
     void saltoSiLlena(qreal alto)
     {
-        const qreal pagina = m_printer.pageLayout().fullRectPixels(m_printer.resolution()).height();
+        const qreal pagina = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
         if (m_y > 0 && m_y + alto > pagina)
             nuevaPagina();
     }
@@ -112,7 +109,7 @@ private:
     QPrinter m_printer;
     QPainter m_painter;
     QFont m_fuente;
-    qreal m_y = 0;   // device units from the top of the page
+    qreal m_y = 0;   // device units from the top of the printable area
 };
 
 FabricaImpresora &fabrica()

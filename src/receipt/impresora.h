@@ -15,9 +15,9 @@ public:
     virtual void finDocumento() = 0;
 };
 
-// The system's default printer (QPrinter, high resolution, A4 portrait, full
-// page) or, when $QX_PRINTER_PDF names a folder, a PDF file "<documento>.pdf"
-// there. Raises ErrorVB 482 when neither is at hand, or when the process
+// The system's default printer (QPrinter, high resolution, A4 portrait, lines
+// from the corner of the printable area as Qx381's printer has it: setUpPage)
+// or, when $QX_PRINTER_PDF names a folder, a PDF file "<documento>.pdf" there. Raises ErrorVB 482 when neither is at hand, or when the process
 // already runs a Qt application that has no GUI.
 std::unique_ptr<Impresora> fCrearImpresora(const QString &documento);
 

@@ -4,6 +4,7 @@
 #include "receipt/salidatexto.h"
 
 #include "common/archivospool.h"
+#include "common/spool.h"
 #include "platform/inifile.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
@@ -164,6 +165,10 @@ int fCorrida(int argc, char **argv)
         return 0;
     } catch (const FinPrograma &f) {
         return f.estado;
+    } catch (const SpoolAgotado &e) {
+        // Not a fault of the program: the host's register is full.
+        msg::MsgBox(e.description, 16, QString::fromLatin1(kNombrePrograma));
+        return 1;
     } catch (const ErrorVB &e) {
         return pErrorEjecucion(e.numero, e.descripcion);
     } catch (const DbError &e) {

@@ -17,6 +17,11 @@
 #include "../persist/comunpersist.h"
 #include "comunanexos.h"
 #include "ventanasanexo.h"
+#include "../support/importespegados.h"
+#include "../support/navegadorprueba.h"
+#include "shell/ui/mdifrm.h"
+#include <QTemporaryDir>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -252,6 +257,107 @@ private slots:
         });
         w.exec();
         QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM ACTA").toInt(), 0);
+    }
+
+    // An amount pasted with the clipboard shortcut over the whole text of a
+    // typed cell.
+    void pegados_data()
+    {
+        importespegados::filas();
+    }
+
+    void pegados()
+    {
+        QFETCH(QString, pegado);
+        QFETCH(QString, celda);
+        FrmAnexo117 w;
+        w.sRuc = kRuc;
+        w.iAccion = 1;
+        QString visto;
+        alAbrirse([&](FrmAnexo &v) {
+            CeldaAnexo *abril = v.celda("TxtMonto", 4);
+            QTest::mouseClick(abril, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), abril);
+            QTest::keyClicks(abril, importespegados::kAntes);
+            QApplication::clipboard()->setText(pegado);
+            QCOMPARE(QApplication::clipboard()->text(), pegado);
+            abril->selectAll();
+            QTest::keySequence(abril, QKeySequence::Paste);
+            visto = abril->text();
+            v.botonCancelar->click();
+        });
+        w.exec();
+        QCOMPARE(visto, celda);
+    }
+
+    // F1 in a calculator shows its topic, as the Help command shows the help:
+    // the HTML page beside the help file at the topic, or the message that
+    // there is none. The box 117 calculator has no topic.
+    void teclaAyuda_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("ieAN");
+        QTest::addColumn<QString>("anexo");
+        QTest::addColumn<QString>("control");   // a cell of April; "": the cancel button
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QString>("tema");      // "": nothing opens; "mensaje": no help
+        QTest::newRow("131 sin IEAN") << "FrmAnexo131" << "0" << "" << "TxtPagos" << true << "131";
+        QTest::newRow("131 de la casilla 128") << "FrmAnexo131" << "1" << "0" << "TxtUtilSaldo" << true << "128";
+        QTest::newRow("131A") << "FrmAnexo131A" << "1" << "1" << "TxtPagos" << true << "128";
+        QTest::newRow("131A en un boton") << "FrmAnexo131A" << "1" << "1" << "" << true << "128";
+        QTest::newRow("117 sin tema") << "FrmAnexo117" << "1" << "0" << "TxtMonto" << true << "";
+        QTest::newRow("sin pagina html") << "FrmAnexo131A" << "1" << "1" << "TxtPagos" << false << "mensaje";
+    }
+
+    void teclaAyuda()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QString, ieAN);
+        QFETCH(QString, anexo);
+        QFETCH(QString, control);
+        QFETCH(bool, html);
+        QFETCH(QString, tema);
+        QTemporaryDir sistema;
+        QVERIFY(QDir(sistema.path()).mkpath("0951"));
+        const QString pagina951 = sistema.filePath("0951/Qx951.html");
+        if (html) {
+            QFile f(pagina951);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html></html>");
+        }
+        NavegadorPrueba navegador;
+        msg::ScriptedAnswerer mensajesVistos;
+        MDIFrm principal;
+        principal.sArchivoAyuda = sistema.filePath("0951/Qx951.hlp");
+        respuestas(ieAN, anexo);
+
+        std::unique_ptr<FrmAnexo> w = crear(ventana, nullptr);
+        w->sRuc = kRuc;
+        w->iAccion = 1;
+        bool abierta = false;
+        alAbrirse([&](FrmAnexo &v) {
+            QWidget *c = control.isEmpty() ? static_cast<QWidget *>(v.botonCancelar) : v.celda(control, 4);
+            QVERIFY(c);
+            c->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), c);
+            QTest::keyClick(c, Qt::Key_F1);
+        }, &abierta);
+        w->exec();
+        QVERIFY(abierta);
+
+        QStringList mensajes;
+        for (const auto &m : mensajesVistos.shown())
+            mensajes << m.text;
+        if (tema == "mensaje") {
+            QCOMPARE(navegador.abiertas, QStringList());
+            QCOMPARE(mensajes, QStringList{QString::fromUtf8("La ayuda del sistema no está disponible.")});
+        } else if (tema.isEmpty()) {
+            QCOMPARE(navegador.abiertas, QStringList());
+            QCOMPARE(mensajes, QStringList());
+        } else {
+            QCOMPARE(navegador.abiertas, QStringList{QUrl::fromLocalFile(pagina951).toString() + "#" + tema});
+            QCOMPARE(mensajes, QStringList());
+        }
     }
 
     // Stored April 1,000 and May typed 500: only "&Aceptar" stores and hands

@@ -7,6 +7,7 @@
 #include "layout/core/paginas.h"
 #include "../pages/grabadora.h"
 #include "platform/textfile.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
 #include "../support/testdb.h"
 #include <QFile>
@@ -64,8 +65,10 @@ class TstReporteAnexos : public QObject {
 
     QStringList reporte(const QString &codigo, const DatosImpresion &d, bool tieneFactor = false)
     {
+        DatosImpresion leidos = d;
+        pLeerAnexos(codigo, leidos, *m_db);
         Grabadora g;
-        ReporteAnexos(codigo, tieneFactor, d, *m_db, g);
+        ReporteAnexos(codigo, tieneFactor, leidos, g);
         return g.lineas();
     }
 
@@ -199,7 +202,8 @@ private slots:
         QFETCH(int, comandos);
         QFETCH(QStringList, muestras);
         Grabadora g;
-        pDisponerTablaAnexo(tabla(), declaracion(ruc), *m_db, g);
+        const DatosImpresion d = declaracion(ruc);
+        pDisponerTablaAnexo(tabla(), d, fLeerMesesAnexo(tabla().carga, d, *m_db), g);
         QCOMPARE(g.comandos.size(), comandos);
         const QStringList lineas = g.lineas();
         for (const QString &m : muestras)
@@ -280,22 +284,41 @@ private slots:
 
     void errorDeBase()
     {
-        // A failing query ends the report there and goes up to the print
-        // run; the first table is already on the page.
+        // A failing query ends the reading there and goes up to the print
+        // run: the months are read before the page, so nothing is issued.
         m_db->setFaultHook([this](const QString &) {
             if (++m_consultas == 10)
                 throw DbError(3051, QStringLiteral("bloqueada"));
         });
+        DatosImpresion d = declaracion("20100000001");
         Grabadora g;
         bool fallo = false;
         try {
-            ReporteAnexos("117y128", false, declaracion("20100000001"), *m_db, g);
+            pLeerAnexos("117y128", d, *m_db);
+            ReporteAnexos("117y128", false, d, g);
         } catch (const DbError &e) {
             fallo = e.number == 3051;
         }
         m_db->setFaultHook([this](const QString &) { ++m_consultas; });
         QVERIFY(fallo);
-        QCOMPARE(g.comandos.size(), 51);
+        QCOMPARE(g.comandos.size(), 0);
+        QVERIFY(d.aMesesAnexo.isEmpty());
+    }
+
+    // The page prints only the months read for its own set.
+    void mesesDeOtroConjunto()
+    {
+        DatosImpresion d = declaracion("20100000001");
+        pLeerAnexos("131", d, *m_db);
+        Grabadora g;
+        bool fallo = false;
+        try {
+            ReporteAnexos("117y128", false, d, g);
+        } catch (const ErrorEjecucion &e) {
+            fallo = e.numero == 9;
+        }
+        QVERIFY(fallo);
+        QCOMPARE(g.comandos.size(), 0);
     }
 
     void guion_data()

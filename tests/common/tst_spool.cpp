@@ -1,4 +1,5 @@
 #include "common/spool.h"
+#include "common/archivospool.h"
 #include "../support/testdb.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,11 @@ private slots:
         QTest::newRow("00000010.PRN y 0000009.PRN")
             << QList<FilaSpool>{{"PR0003", "000001", "00000010.PRN"}, {"PR0003", "000002", "0000009.PRN"}}
             << "PR0003" << "00000011.PRN" << "000003";
+        QTest::newRow("el último número")
+            << QList<FilaSpool>{{"PR0003", "000001", "99999998.PRN"}} << "PR0003" << "99999999.PRN" << "000002";
+        // Only the first eight characters make the number.
+        QTest::newRow("nueve cifras cuentan por las ocho primeras")
+            << QList<FilaSpool>{{"PR0003", "000001", "100000000.PRN"}} << "PR0003" << "10000001.PRN" << "000002";
     }
     void numeracion()
     {
@@ -113,6 +119,51 @@ private slots:
         const QDateTime fecha = Database::toDateTime(r.value("Fecha"));
         QVERIFY2(fecha >= antes && fecha <= despues, qPrintable(r.value("Fecha").toString()));
         QCOMPARE(filas(*db), int(existentes.size()) + 1);
+    }
+
+    // After 99999999.PRN there is no eight-digit name left: the registration
+    // stops with its message, adds no row and names no file.
+    void numerosAgotados_data()
+    {
+        QTest::addColumn<QList<FilaSpool>>("existentes");
+        QTest::newRow("99999999.PRN") << QList<FilaSpool>{{"PR0003", "000001", "99999999.PRN"}};
+        QTest::newRow("con el nombre repetido de antes")
+            << QList<FilaSpool>{{"PR0003", "000001", "99999999.PRN"}, {"PR0002", "000001", "100000000.PRN"},
+                                {"PR0003", "000002", "100000000.PRN"}};
+        QTest::newRow("en minúsculas, junto a otras")
+            << QList<FilaSpool>{{"PR0002", "000001", "00000005.PRN"}, {"PR0003", "000001", "99999999.prn"},
+                                {"PR0002", "000002", "ABC.PRN"}};
+    }
+    void numerosAgotados()
+    {
+        QFETCH(QList<FilaSpool>, existentes);
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        auto db = env.abrir();
+        for (const FilaSpool &f : existentes)
+            agregar(*db, f);
+        const QString agotados = QStringLiteral("Se agotaron los números de reporte: ya se registró el último, "
+                                                "99999999.PRN. Este reporte no se registró.");
+        for (const QString &codigo : {QStringLiteral("PR0003"), QStringLiteral("PR0002")}) {
+            QString mensaje;
+            try {
+                fRegistrarSpool(*db, codigo, 6, QStringLiteral("20000000001"), QStringLiteral("U"));
+            } catch (const DbError &e) {
+                mensaje = e.description;
+            }
+            QCOMPARE(mensaje, agotados);
+            bool publicado = false;
+            mensaje.clear();
+            try {
+                fRegistrarYPublicar(*db, codigo, 6, QStringLiteral("20000000001"), QStringLiteral("U"),
+                                    QStringLiteral("tip_doc_d"), [&](const QString &) { publicado = true; });
+            } catch (const DbError &e) {
+                mensaje = e.description;
+            }
+            QCOMPARE(mensaje, agotados);
+            QVERIFY(!publicado);
+        }
+        QCOMPARE(filas(*db), int(existentes.size()));
     }
 
     void formaDelProgramaDeConstancias()

@@ -15,6 +15,8 @@ private slots:
     void filtroDigitos();
     void pegado_data();
     void pegado();
+    void pegadoPorClase_data();
+    void pegadoPorClase();
     void destinoEnter_data();
     void destinoEnter();
     void anexo_data();
@@ -128,6 +130,34 @@ void TstFiltroTeclas::pegado()
     QFETCH(QString, pegado);
     QFETCH(QString, resultado);
     QCOMPARE(fFiltrarTextoCasilla(n, pegado), resultado);
+}
+
+// What a paste gives each class of box besides the amount boxes (read as
+// amounts, tested through the windows): "-" marks a refused paste.
+void TstFiltroTeclas::pegadoPorClase_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("pegado");
+    QTest::addColumn<QString>("resultado");
+    QTest::newRow("ruc") << 203 << "20100070970\r\n" << "20100070970";
+    QTest::newRow("ruc con separador") << 204 << "20,100,070" << "-";
+    QTest::newRow("ruc con guion") << 226 << "2010007097-0" << "-";
+    QTest::newRow("registro con decimales") << 209 << "1234.0" << "-";
+    QTest::newRow("texto libre") << 211 << "ab,c-1" << "ABC-1";
+    QTest::newRow("texto libre sin nada valido") << 225 << ",,;" << "-";
+    QTest::newRow("137") << 137 << "2" << "2";
+    QTest::newRow("137 letra") << 137 << "x" << "-";
+    QTest::newRow("113 con decimales") << 113 << "1,500.5" << "1501";
+    QTest::newRow("113 negativo") << 113 << "-5" << "-";
+    QTest::newRow("restada calculada") << 338 << "(1,500)" << "1500";
+}
+
+void TstFiltroTeclas::pegadoPorClase()
+{
+    QFETCH(int, n);
+    QFETCH(QString, pegado);
+    QFETCH(QString, resultado);
+    QCOMPARE(fPegadoCasilla(n, pegado).value_or(QStringLiteral("-")), resultado);
 }
 
 void TstFiltroTeclas::destinoEnter_data()

@@ -14,6 +14,7 @@
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
+#include "importespegados.h"
 #include "testdb.h"
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +62,8 @@ private slots:
     void teclasEnIdentificacion_data();
     void teclasEnIdentificacion();
     void pegadoFiltrado();
+    void importesPegados_data();
+    void importesPegados();
     void nombresPegados_data();
     void nombresPegados();
     void fechaClicEnCajaVacia();
@@ -312,16 +315,53 @@ void TstFrm381::pegadoFiltrado()
     mostrar(w, 2);
     TxtCasilla *c = w.TxtValor(103);
     c->setFocus();
-    QVERIFY(c->pegar("12a"));
+    // A text with a letter is no amount: refused whole, not filtered.
+    QVERIFY(!c->pegar("12a"));
+    QCOMPARE(w.modelo()->texto(103), QString());
+    QVERIFY(c->pegar("12"));
     QCOMPARE(w.modelo()->texto(103), QString("12"));
     QVERIFY(!c->pegar("abc"));
     QCOMPARE(w.modelo()->texto(103), QString("12"));
 
-    // The clipboard shortcut goes through the same filter.
+    // The clipboard shortcut reads the same way and inserts at the cursor.
     QApplication::clipboard()->setText("3,4x");
     if (QApplication::clipboard()->text() == "3,4x") {
         QTest::keySequence(c, QKeySequence::Paste);
+        QCOMPARE(w.modelo()->texto(103), QString("12"));
+        QApplication::clipboard()->setText("34");
+        QTest::keySequence(c, QKeySequence::Paste);
         QCOMPARE(w.modelo()->texto(103), QString("1234"));
+    }
+}
+
+// An amount pasted with the clipboard shortcut over the whole text of an
+// ordinary and of a subtracted box.
+void TstFrm381::importesPegados_data()
+{
+    importespegados::filas();
+}
+
+void TstFrm381::importesPegados()
+{
+    QFETCH(QString, pegado);
+    QFETCH(QString, plana);
+    QFETCH(QString, restada);
+    Frm381 w;
+    w.Form_Load();
+    mostrar(w, 2);
+    QApplication::clipboard()->setText(pegado);
+    QCOMPARE(QApplication::clipboard()->text(), pegado);
+    const QList<QPair<int, QString>> casillas{{103, plana}, {105, restada}};
+    for (const auto &[n, esperado] : casillas) {
+        TxtCasilla *c = w.TxtValor(n);
+        c->setFocus();
+        QApplication::processEvents();
+        QTRY_VERIFY(c->hasFocus());
+        w.modelo()->setTexto(n, importespegados::kAntes);
+        c->selectAll();
+        QTest::keySequence(c, QKeySequence::Paste);
+        QCOMPARE(w.modelo()->texto(n), esperado);
+        QCOMPARE(c->text(), esperado);
     }
 }
 

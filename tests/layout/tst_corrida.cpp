@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -55,7 +57,7 @@ struct PaginasGrabadas {
                 enHoja2();
             s.pImpritext({QStringLiteral("pPosVerti"), 250, 2340, QStringLiteral("ACTIVO"), false, 8, 1});
         };
-        p.anexos = [this](const QString &x, bool f, const DatosImpresion &, Database &, SalidaImpresion &s) {
+        p.anexos = [this](const QString &x, bool f, const DatosImpresion &, SalidaImpresion &s) {
             anexos << x + (f ? QStringLiteral(" con factor") : QStringLiteral(" sin factor"));
             s.pImpritext({QStringLiteral("pCuadro"), 150, 300, 11000, 3900, 2});
         };
@@ -120,10 +122,94 @@ int fCorridaHija(const QStringList &a)
     return 0;
 }
 
+// The annex rows of the declaration as a calculator's save leaves them, all
+// in one transaction: the fifteen months of the annex type, every amount v,
+// factor 1.
+void pEstadoActa(Database &db, const QString &tipo, int v)
+{
+    Transaction t(db, true);
+    db.exec(QStringLiteral("DELETE FROM ACTA WHERE DOC_ID_D=? AND TIP_DOC_D=6 AND PERIODO='1998'"
+                           " AND FORMULARIO='0951'"),
+            {kRuc});
+    const QString monto = QString::number(v);
+    QList<Registro> filas;
+    for (int i = 1; i <= 15; ++i) {
+        const QString per = (i <= 12 ? QStringLiteral("1998%1").arg(i, 2, 10, QLatin1Char('0'))
+                                     : QStringLiteral("1999%1").arg(i - 12, 2, 10, QLatin1Char('0')));
+        filas << Registro{{QStringLiteral("DOC_ID_D"), kRuc}, {QStringLiteral("TIP_DOC_D"), 6},
+                          {QStringLiteral("PERIODO"), QStringLiteral("1998")},
+                          {QStringLiteral("FORMULARIO"), QStringLiteral("0951")},
+                          {QStringLiteral("per_pag"), per},       {QStringLiteral("saluti"), monto},
+                          {QStringLiteral("compen"), monto},      {QStringLiteral("otrcre"), monto},
+                          {QStringLiteral("pago_r"), monto},      {QStringLiteral("pago_iean_r"), monto},
+                          {QStringLiteral("pago_iean"), monto},   {QStringLiteral("tipo_asist"), tipo},
+                          {QStringLiteral("FACTOR"), 1.0}};
+    }
+    db.addNewAll(QStringLiteral("ACTA"), filas);
+    t.commit();
+}
+
+// The commands of the annex page (page index 2) of a run.
+QList<QVariantList> fPaginaAnexos(const QList<QVariantList> &comandos)
+{
+    QList<QVariantList> pagina;
+    for (const QVariantList &c : comandos)
+        if (c.size() > 5 && (c.first() == QLatin1String("pPos") || c.first() == QLatin1String("pCuadro"))
+            && c.last().toInt() == 2)
+            pagina << c;
+    return pagina;
+}
+
+// How many commands of two pages differ, place by place.
+int fDiferencias(const QList<QVariantList> &a, const QList<QVariantList> &b)
+{
+    int n = qAbs(int(a.size() - b.size()));
+    for (int i = 0; i < qMin(a.size(), b.size()); ++i)
+        n += a.at(i) != b.at(i);
+    return n;
+}
+
+// The trimmed texts of a page's commands.
+QStringList fTextos(const QList<QVariantList> &pagina)
+{
+    QStringList l;
+    for (const QVariantList &c : pagina)
+        if (c.first() == QLatin1String("pPos"))
+            l << c.at(3).toString().trimmed();
+    return l;
+}
+
+// The period and form the annex months are read with, for one test.
+struct PeriodoAnexos {
+    PeriodoAnexos()
+    {
+        gsPeriodo = QStringLiteral("1998");
+        gsFormulario = QStringLiteral("0951");
+    }
+    ~PeriodoAnexos()
+    {
+        gsPeriodo.clear();
+        gsFormulario.clear();
+    }
+};
+
 } // namespace
 
 class TstCorrida : public QObject {
     Q_OBJECT
+
+    // One run of the declaration's own pages with its annexes; the commands
+    // of its annex page.
+    static QList<QVariantList> corridaAnexos(Base &b, const QString &modo, bool *ok)
+    {
+        ImpresoraPrueba impresora;
+        MotorGrabador motor(modo, impresora, fRegistro(*b.db, b.rpt));
+        msg::ScriptedAnswerer mensajes;
+        DatosImpresion d = fDatos(true);
+        *ok = pCargar(d, *b.db, motor) && mensajes.shown().isEmpty();
+        return fPaginaAnexos(motor.comandos);
+    }
+
 private slots:
     void secuencia_data()
     {
@@ -332,6 +418,165 @@ private slots:
         QVERIFY(pCargar(d, *b.db, motor, g.paginas()));
         QCOMPARE(fTieneFactor(d), factor);
         QCOMPARE(g.anexos, QStringList{QStringLiteral("131") + (factor ? " con factor" : " sin factor")});
+    }
+
+    // The annex sets and the totals each state prints, worked out from every
+    // amount v at factor 1: Anexo 117 and Anexo 120 add nine months of v, the
+    // payments tables fifteen months of four amounts (4v), " ANEXO 128"
+    // those less the IEAN part (3v).
+    void unEstado_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QStringList>("totales100");
+        QTest::addColumn<QStringList>("totales200");
+        QTest::newRow("117y128") << "2" << QStringList{"900", "6,000"} << QStringList{"1,800", "12,000"};
+        QTest::newRow("131") << "3" << QStringList{"6,000"} << QStringList{"12,000"};
+        QTest::newRow("120y128") << "1" << QStringList{"900", "4,500"} << QStringList{"1,800", "9,000"};
+    }
+    // A calculator's save that commits while a print reads: before every read
+    // of the run a second connection replaces the annex rows with the other
+    // state. The printed annex page is the whole page of one state.
+    void unEstado()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QStringList, totales100);
+        QFETCH(QStringList, totales200);
+        PeriodoAnexos periodo;
+        Base b;
+        QList<QVariantList> paginas[2];
+        for (int e = 0; e < 2; ++e) {
+            pEstadoActa(*b.db, tipo, 100 * (e + 1));
+            bool ok = false;
+            paginas[e] = corridaAnexos(b, MotorImpresion::ModoImprimir, &ok);
+            QVERIFY(ok);
+        }
+        for (const QString &t : totales100) {
+            QVERIFY2(fTextos(paginas[0]).contains(t), qPrintable(t));
+            QVERIFY2(!fTextos(paginas[1]).contains(t), qPrintable(t));
+        }
+        for (const QString &t : totales200)
+            QVERIFY2(fTextos(paginas[1]).contains(t), qPrintable(t));
+
+        auto otra = b.env.abrir();
+        otra->setBusyTimeout(20);   // a save that waits for a reading print gives up soon
+        int v = 200;
+        int guardadas = 0;
+        b.db->setFaultHook([&](const QString &sql) {
+            if (!sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+                return;
+            try {
+                pEstadoActa(*otra, tipo, 300 - v);
+                v = 300 - v;
+                ++guardadas;
+            } catch (const DbError &) {
+            }
+        });
+        for (int vez = 0; vez < 3; ++vez) {
+            bool ok = false;
+            const QList<QVariantList> pagina = corridaAnexos(b, MotorImpresion::ModoImprimir, &ok);
+            QVERIFY(ok);
+            QVERIFY2(pagina == paginas[0] || pagina == paginas[1],
+                     qPrintable(QStringLiteral("%1 commands differ from the page of 100, %2 from that of 200")
+                                    .arg(fDiferencias(pagina, paginas[0]))
+                                    .arg(fDiferencias(pagina, paginas[1]))));
+        }
+        b.db->setFaultHook({});
+        QVERIFY(guardadas > 0);
+        QCOMPARE(b.spool().size(), 5);
+    }
+
+    // Another program saves the annex rows in a loop while prints run: each
+    // print shows one state, and no save fails because a print was reading.
+    void guardadosDuranteImpresiones()
+    {
+        PeriodoAnexos periodo;
+        Base b;
+        QList<QVariantList> paginas[2];
+        for (int e = 0; e < 2; ++e) {
+            pEstadoActa(*b.db, QStringLiteral("3"), 100 * (e + 1));
+            bool ok = false;
+            paginas[e] = corridaAnexos(b, MotorImpresion::ModoPrevia, &ok);
+            QVERIFY(ok);
+        }
+        std::atomic<bool> fin{false};
+        std::atomic<int> guardadas{0}, fallidas{0};
+        const QString ruta = b.env.rutaBase;
+        std::thread escritor([&] {
+            auto db = Database::open(ruta);
+            for (int v = 100; !fin; v = 300 - v) {
+                try {
+                    pEstadoActa(*db, QStringLiteral("3"), v);
+                    ++guardadas;
+                } catch (const DbError &) {
+                    ++fallidas;
+                }
+                QThread::usleep(500);
+            }
+        });
+        int fallas = 0, mezcladas = 0;
+        for (int vez = 0; vez < 40; ++vez) {
+            bool ok = false;
+            const QList<QVariantList> pagina = corridaAnexos(b, MotorImpresion::ModoPrevia, &ok);
+            if (!ok)
+                ++fallas;
+            else if (pagina != paginas[0] && pagina != paginas[1])
+                ++mezcladas;
+        }
+        fin = true;
+        escritor.join();
+        QCOMPARE(fallas, 0);
+        QCOMPARE(mezcladas, 0);
+        QCOMPARE(fallidas.load(), 0);
+        QVERIFY(guardadas.load() > 0);
+    }
+
+    // The eight-digit report numbers end at 99999999: a print after it stops
+    // with the run's message and registers nothing, so no two prints share a
+    // name. Two prints run after the rows; "" for one that stops.
+    void numerosAgotados_data()
+    {
+        QTest::addColumn<QStringList>("existentes");
+        QTest::addColumn<QStringList>("nombres");
+        QTest::newRow("99999999.PRN") << QStringList{"99999999.PRN"} << QStringList{"", ""};
+        QTest::newRow("el último que queda") << QStringList{"99999998.PRN"} << QStringList{"99999999.PRN", ""};
+        QTest::newRow("con el nombre repetido de antes")
+            << QStringList{"99999999.PRN", "100000000.PRN"} << QStringList{"", ""};
+        QTest::newRow("en minúsculas, junto a otras") << QStringList{"00000005.PRN", "99999999.prn", "ABC.PRN"}
+                                                      << QStringList{"", ""};
+    }
+    void numerosAgotados()
+    {
+        QFETCH(QStringList, existentes);
+        QFETCH(QStringList, nombres);
+        Base b;
+        for (const QString &a : existentes)
+            b.db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Usuario, tip_doc_d, Doc_id_d)"
+                                      " VALUES ('PR0002', '000001', ?, 'OTRO', 6, ?)"),
+                       {a, kRuc});
+        for (const QString &nombre : nombres) {
+            const QList<QStringList> spoolAntes = b.spool();
+            const QStringList archivosAntes = b.archivos();
+            ImpresoraPrueba impresora;
+            MotorGrabador motor(MotorImpresion::ModoImprimir, impresora, fRegistro(*b.db, b.rpt));
+            msg::ScriptedAnswerer mensajes;
+            DatosImpresion d = fDatos(false);
+            const bool ok = pCargar(d, *b.db, motor);
+            if (!nombre.isEmpty()) {
+                QVERIFY(ok);
+                QCOMPARE(motor.sArchivoGuion(), nombre);
+                QCOMPARE(b.archivos(), archivosAntes + QStringList{nombre});
+                continue;
+            }
+            QVERIFY(!ok);
+            QCOMPARE(mensajes.shown().size(), 1);
+            QCOMPARE(mensajes.shown().first().text,
+                     QStringLiteral("Se agotaron los números de reporte: ya se registró el último, "
+                                    "99999999.PRN. Este reporte no se registró."));
+            QCOMPARE(mensajes.shown().first().style, 16);
+            QCOMPARE(impresora.pasos.last(), QStringLiteral("abortar"));
+            QCOMPARE(b.spool(), spoolAntes);
+            QCOMPARE(b.archivos(), archivosAntes);
+        }
     }
 
     // A print killed half-way leaves no row and no spool file; its temporary

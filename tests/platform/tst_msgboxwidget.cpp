@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
+
+#include <functional>
 
 #include "platform/gui/msgboxwidget.h"
 #include "platform/msgbox.h"
@@ -15,6 +18,8 @@ private slots:
     void shows_data();
     void shows();
     void escapeCancels();
+    void escapeAndClose_data();
+    void escapeAndClose();
     void overItsWindow();
 };
 
@@ -106,6 +111,81 @@ void TstMsgBoxWidget::escapeCancels()
     QCOMPARE(msg::MsgBox("x", 33, "t"), int(msg::Cancel));
     answerWhenShown(&seen, QString());
     QCOMPARE(msg::MsgBox("x", 0, "t"), int(msg::OK));
+}
+
+// Escape and the window's close button, as a user gives them: the key to the
+// button that has the focus, the close as the window system asks it. A box
+// with Cancel (or a lone OK) answers it; one without stays up until a button
+// is pressed.
+void TstMsgBoxWidget::escapeAndClose_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("closeButton");
+    QTest::addColumn<int>("answer");   // 0: the box stays
+    const struct { const char *name; int style; int answer; } rows[] = {
+        {"4 yes/no", 4, 0},
+        {"36 question yes/no", 36, 0},
+        {"292 yes/no, No default", 292, 0},
+        {"2 abort/retry/ignore", 2, 0},
+        {"530 abort/retry/ignore", 530, 0},
+        {"0 lone ok", 0, msg::OK},
+        {"64 lone ok", 64, msg::OK},
+        {"1 ok/cancel", 1, msg::Cancel},
+        {"35 yes/no/cancel", 35, msg::Cancel},
+        {"291 yes/no/cancel, No default", 291, msg::Cancel},
+        {"5 retry/cancel", 5, msg::Cancel},
+    };
+    for (const auto &r : rows) {
+        QTest::addRow("%s, escape", r.name) << r.style << false << r.answer;
+        QTest::addRow("%s, close", r.name) << r.style << true << r.answer;
+    }
+}
+
+void TstMsgBoxWidget::escapeAndClose()
+{
+    QFETCH(int, style);
+    QFETCH(bool, closeButton);
+    QFETCH(int, answer);
+
+    bool stayed = false;
+    int tries = 0;
+    std::function<void()> act = [&]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            if (++tries < 1000)
+                QTimer::singleShot(0, act);
+            return;
+        }
+        QPointer<QMessageBox> alive(box);
+        if (closeButton && box->windowHandle()) {
+            box->windowHandle()->close();
+        } else {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : box, Qt::Key_Escape);
+        }
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
+        stayed = box->isVisible();
+        if (!stayed)
+            return;
+        // Still up: answered with its last button, which no Escape gives.
+        QList<QAbstractButton *> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [](QAbstractButton *a, QAbstractButton *b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        buttons.last()->click();
+    };
+    QTimer::singleShot(0, act);
+    const int got = msg::MsgBox(QStringLiteral("¿El formulario ha sido modificado, desea guardar los cambios?"),
+                                style, QStringLiteral("Declaración"));
+    if (answer == 0) {
+        QVERIFY2(stayed, "the box went away without an answer");
+        QCOMPARE(got, msg::buttonsOf(style).last());
+    } else {
+        QVERIFY(!stayed);
+        QCOMPARE(got, answer);
+    }
 }
 
 // A modal window left without the activation by an earlier message box (no

@@ -3,6 +3,7 @@
 // page layouts to the byte (pages 1 and 2; the annex page when asked for),
 // registered in SPOOL under the declaration's code, and the PDF has its pages.
 #include "../support/testdb.h"
+#include "../support/tintapdf.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "platform/utilitario.h"
@@ -235,6 +236,42 @@ private slots:
         QCOMPARE(QString::fromLatin1(fLeer(i.pdf + pdfs.first()))
                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
                  3);
+    }
+
+    // The printed form lies where the legacy printer put it: from the corner
+    // of the printable area, 0.25 in inside the paper's edges on the PDF
+    // printer. Page 1's frames span x 150 to 11000 twips from y 300 on, so
+    // its ink starts 0.25 + 150/1440 = 0.354 in from the paper's left edge
+    // (the 0.30 to 0.42 in a printer does not cut), 0.25 + 300/1440 = 0.458 in
+    // from its top, and ends 0.25 + 11000/1440 = 7.889 in from the left,
+    // inside the 8.02 in where A4's printable area ends.
+    void margenImprimible_data()
+    {
+        QTest::addColumn<QString>("borde");
+        QTest::addColumn<double>("minimo");   // inches from the paper's corner
+        QTest::addColumn<double>("maximo");
+        QTest::newRow("izquierda") << "izquierda" << 0.30 << 0.42;
+        QTest::newRow("arriba") << "arriba" << 0.44 << 0.48;
+        QTest::newRow("derecha") << "derecha" << 7.87 << 7.91;
+    }
+    void margenImprimible()
+    {
+        QFETCH(QString, borde);
+        QFETCH(double, minimo);
+        QFETCH(double, maximo);
+        Impresion i;
+        const Declaracion d = fCargarDeclaracion(*i.db, QStringLiteral(QX_FIXTURES "/pages/sin_iean.det"));
+        pVistaPrevia(2, false, d.enviada, d.aDatos);
+        QVERIFY(i.mensajes.shown().isEmpty());
+        const QStringList pdfs = QDir(i.pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), 1);
+        const TintaPdf t = fTintaPrimeraPagina(i.pdf + pdfs.first());
+        QVERIFY2(t.error.isEmpty(), qPrintable(t.error));
+        QVERIFY(!t.caja.isEmpty());
+        const double en = borde == QLatin1String("izquierda") ? t.caja.left()
+                          : borde == QLatin1String("arriba")  ? t.caja.top()
+                                                              : t.caja.right();
+        QVERIFY2(en >= minimo && en <= maximo, qPrintable(QStringLiteral("%1 in").arg(en)));
     }
 };
 

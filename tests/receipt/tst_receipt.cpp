@@ -669,6 +669,36 @@ private slots:
         QCOMPARE(h.filasSpool(), 1);
     }
 
+    // After 99999999.PRN no report number is left: the run says so, ends
+    // with a failure status and leaves SPOOL and the folders as they were
+    // (an earlier receipt of the same name included).
+    void numerosAgotados_data()
+    {
+        QTest::addColumn<QStringList>("existentes");
+        QTest::newRow("99999999.PRN") << QStringList{QStringLiteral("99999999.PRN")};
+        QTest::newRow("con el nombre repetido de antes")
+            << QStringList{QStringLiteral("99999999.PRN"), QStringLiteral("100000000.PRN")};
+    }
+    void numerosAgotados()
+    {
+        QFETCH(QStringList, existentes);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        for (const QString &a : existentes)
+            h.db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d,"
+                                      " Doc_id_d) VALUES ('PR0003', '000001', ?, '1999-01-02 08:00:00', 'OTRO', 6,"
+                                      " '20100066603')"),
+                       {a});
+        const QStringList anteriores = h.recibosAnteriores(kBase);
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QStringLiteral("0951REP: Se agotaron los números de reporte: ya se registró el último, "
+                                         "99999999.PRN. Este reporte no se registró.\n"));
+        QVERIFY(c.estado > 0);
+        QCOMPARE(h.filasSpool(), int(existentes.size()));
+        QCOMPARE(h.recibos(), anteriores);
+    }
+
     // Rows whose Archivo this numbering did not give count for nothing.
     void spoolAjeno_data()
     {

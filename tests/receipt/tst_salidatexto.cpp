@@ -5,6 +5,7 @@
 #include "receipt/salidatexto.h"
 
 #include "platform/msgbox.h"
+#include "../support/tintapdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -265,6 +266,35 @@ private slots:
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page>")
                      + pdf.count("/Type /Page "),
                  2);
+    }
+
+    // The lines start at the corner of the printable area, as on Qx381's
+    // printer: 0.25 in inside the paper's edges on the PDF printer, so the
+    // first line's ink begins just right of and below 0.25 in (its letters'
+    // own side and top bearings, a few hundredths of an inch).
+    void margenImprimible_data()
+    {
+        QTest::addColumn<QString>("borde");
+        QTest::newRow("izquierda") << "izquierda";
+        QTest::newRow("arriba") << "arriba";
+    }
+    void margenImprimible()
+    {
+        QFETCH(QString, borde);
+        setFabricaImpresora(nullptr);
+        QTemporaryDir carpeta;
+        qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
+        msg::ScriptedAnswerer mensajes;
+        guion(QStringLiteral("M.PRN"), {QStringLiteral("CONSTANCIA DE PRESENTACION"), QStringLiteral("FORMULARIO 0951")});
+        const bool ok = pImprimirReporte(QStringLiteral("M.PRN"), QStringLiteral("PRINTER"));
+        qunsetenv("QX_PRINTER_PDF");
+        QVERIFY(ok);
+        QCOMPARE(mensajes.shown().size(), 0);
+        const TintaPdf t = fTintaPrimeraPagina(carpeta.filePath(QStringLiteral("M.pdf")));
+        QVERIFY2(t.error.isEmpty(), qPrintable(t.error));
+        QVERIFY(!t.caja.isEmpty());
+        const double en = borde == QLatin1String("izquierda") ? t.caja.left() : t.caja.top();
+        QVERIFY2(en >= 0.25 && en <= 0.30, qPrintable(QStringLiteral("%1 in").arg(en)));
     }
 };
 

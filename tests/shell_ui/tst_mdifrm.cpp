@@ -6,6 +6,7 @@
 #include "shell/ui/registroventanas.h"
 #include "platform/inifile.h"
 #include "platform/msgbox.h"
+#include "navegadorprueba.h"
 #include "testdb.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -201,6 +203,26 @@ private slots:
         f.boton(10)->trigger();
         QCOMPARE(respuestas.shown().size(), 2);
         QCOMPARE(respuestas.shown().at(0).text, QStringLiteral("La ayuda del sistema no está disponible."));
+    }
+
+    // With the HTML page beside the help file, "&Contenido" and the toolbar's
+    // "Ayuda" open it at its start, without a topic.
+    void ayudaDisponible()
+    {
+        QTemporaryDir sistema;
+        QVERIFY(QDir(sistema.path()).mkpath("0951"));
+        QFile f(sistema.filePath("0951/Qx951.html"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        NavegadorPrueba navegador;
+        msg::ScriptedAnswerer respuestas;
+        MDIFrm m;
+        m.sArchivoAyuda = sistema.filePath("0951/Qx951.hlp");
+        m.mnuContenido->trigger();
+        m.boton(10)->trigger();
+        const QString pagina = QUrl::fromLocalFile(sistema.filePath("0951/Qx951.html")).toString();
+        QCOMPARE(navegador.abiertas, (QStringList{pagina, pagina}));
+        QVERIFY(respuestas.shown().isEmpty());
     }
 
     void nombreSeBorraAlMoverElRaton()

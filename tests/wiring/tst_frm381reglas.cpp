@@ -14,6 +14,8 @@
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include "comunpersist.h"
+#include "navegadorprueba.h"
+#include "shell/ui/mdifrm.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QSqlRecord>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -400,6 +403,80 @@ private slots:
             QVERIFY(!w.Frame1(f)->isHidden());
         QCOMPARE(QApplication::focusWidget(), w.TxtTelefono);
         QCOMPARE(w.SSTab1->property("HelpContextID").toInt(), 300);
+    }
+
+    // F1 shows the topic of the page in front, as the Help command shows the
+    // help: the HTML page beside the help file, opened at the topic, or the
+    // message that there is none. A page without a topic, or a control
+    // outside the pages, leaves F1 alone.
+    void teclaAyuda_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("control");   // "": where entering the page puts the focus
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QString>("tema");      // "": nothing opens; "mensaje": no help
+        QTest::newRow("identificacion") << 0 << "TxtTelefono" << true << "300";
+        QTest::newRow("estados financieros") << 1 << "" << true << "400";
+        QTest::newRow("renta") << 2 << "" << true << "500";
+        QTest::newRow("creditos") << 3 << "" << true << "600";
+        QTest::newRow("deuda") << 4 << "" << true << "700";
+        QTest::newRow("informacion adicional") << 5 << "" << true << "";
+        QTest::newRow("boton fuera de las paginas") << 2 << "CmdGrabar" << true << "";
+        QTest::newRow("sin pagina html") << 2 << "" << false << "mensaje";
+    }
+
+    void teclaAyuda()
+    {
+        QFETCH(int, pagina);
+        QFETCH(QString, control);
+        QFETCH(bool, html);
+        QFETCH(QString, tema);
+        QTemporaryDir sistema;
+        QVERIFY(QDir(sistema.path()).mkpath("0951"));
+        const QString pagina951 = sistema.filePath("0951/Qx951.html");
+        if (html) {
+            QFile f(pagina951);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html></html>");
+        }
+        NavegadorPrueba navegador;
+        msg::ScriptedAnswerer mensajes;
+        MDIFrm principal;
+        principal.sArchivoAyuda = sistema.filePath("0951/Qx951.hlp");
+
+        Frm381 w;
+        abrir(w);
+        elegirContribuyente(w);
+        w.modelo()->setCampo(Campos::TxtTelefono, "4412345");
+        for (const QString &r : kTodoNo)
+            clic(w, r);
+        if (pagina > 0)
+            entrarPagina(w, pagina);
+        QCOMPARE(w.SSTab1->currentIndex(), pagina);
+        if (!control.isEmpty()) {
+            auto *c = w.findChild<QWidget *>(control);
+            QVERIFY(c);
+            c->setFocus();
+        }
+        QWidget *foco = QApplication::focusWidget();
+        QVERIFY(foco);
+        QVERIFY(w.isAncestorOf(foco));
+        mensajes.clear();
+        QTest::keyClick(foco, Qt::Key_F1);
+
+        QStringList vistos;
+        for (const auto &m : mensajes.shown())
+            vistos << m.text;
+        if (tema == "mensaje") {
+            QCOMPARE(navegador.abiertas, QStringList());
+            QCOMPARE(vistos, QStringList{QString::fromUtf8("La ayuda del sistema no está disponible.")});
+        } else if (tema.isEmpty()) {
+            QCOMPARE(navegador.abiertas, QStringList());
+            QCOMPARE(vistos, QStringList());
+        } else {
+            QCOMPARE(navegador.abiertas, QStringList{QUrl::fromLocalFile(pagina951).toString() + "#" + tema});
+            QCOMPARE(vistos, QStringList());
+        }
     }
 
     // Leaving the date box under the agrarian answer "&Si".

@@ -1,5 +1,6 @@
 #include "annexes/core/asistenteanexo.h"
 #include "declaration/core/filtroteclas.h"
+#include "declaration/core/importepegado.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
 #include "shell/core/servicios.h"
@@ -191,4 +192,9 @@ void AsistenteAnexo::pAlSalir(int mes, int columna)
 int AsistenteAnexo::fTeclaImporte(int tecla)
 {
     return FiltroTeclas::fFiltroDigitos(tecla);
+}
+
+std::optional<QString> AsistenteAnexo::fPegadoImporte(const QString &texto)
+{
+    return ImportePegado::fEntrada(texto, ImportePegado::Negativo::Rechazado);
 }

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <optional>
 
 class AsistenteAnexo : public QObject {
     Q_OBJECT
@@ -73,6 +74,9 @@ public:
     // The key a typed cell keeps (after ENTER has moved the focus): digits
     // and Backspace, anything else dropped (0).
     static int fTeclaImporte(int tecla);
+    // A text pasted into a typed cell: the amount's digits, nullopt refused
+    // (no amount, or a negative one, which no typed cell holds).
+    static std::optional<QString> fPegadoImporte(const QString &texto);
 
     // "&Aceptar": the header of a new declaration, the removal of the other
     // annex types and the month rows, in one transaction. A failure raises

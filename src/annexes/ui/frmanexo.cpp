@@ -150,6 +150,7 @@ void FrmAnexo::pCrearControles()
             t->pTecleable(col.tecleada && !enviada());
             t->setMaxLength(AsistenteAnexo::kLargoFuera);
             t->filtroPegado = AsistenteAnexo::fTeclaImporte;
+            t->lecturaPegado = AsistenteAnexo::fPegadoImporte;
             t->KeyPress = [t](int tecla) {
                 if (tecla == 13)
                     pTabular(QStringLiteral("TAB"), t);

@@ -1,4 +1,5 @@
 #include "filtroteclas.h"
+#include "importepegado.h"
 #include "listacasillas.h"
 
 namespace FiltroTeclas {
@@ -82,6 +83,32 @@ QString fFiltrarTextoCasilla(int n, const QString &texto)
             r.append(QChar(t));
     }
     return r;
+}
+
+std::optional<QString> fPegadoCasilla(int n, const QString &texto)
+{
+    using ImportePegado::Negativo;
+    using ListaCasillas::Clase;
+    switch (ListaCasillas::fClase(n)) {
+    case Clase::Importe:
+    case Clase::Tasa113:
+        return ImportePegado::fEntrada(texto, Negativo::Rechazado);
+    case Clase::RestaDigitada:
+    case Clase::RestaCalculada:
+        return ImportePegado::fEntrada(texto, Negativo::Absoluto);
+    case Clase::Codigo: {
+        // A RUC or a registration number: its digits whole, nothing read into it.
+        const QString t = texto.trimmed();
+        if (t.isEmpty() || fFiltrarTexto(t, fFiltroDigitos) != t)
+            return std::nullopt;
+        return t;
+    }
+    case Clase::TextoLibre:
+    case Clase::Respuesta137:
+        break;
+    }
+    const QString r = fFiltrarTextoCasilla(n, texto);
+    return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // box does, in the order the window handles it. Keys are character codes
 // (8 backspace, 13 ENTER); 0 means the key is dropped.
 #include <QString>
+#include <optional>
 
 namespace FiltroTeclas {
 
@@ -25,6 +26,12 @@ int fFiltroDigitos(int tecla);
 // refused characters dropped).
 QString fFiltrarTexto(const QString &texto, int (*filtro)(int));
 QString fFiltrarTextoCasilla(int n, const QString &texto);
+
+// What a paste puts into box n in place of the selection, nullopt when it is
+// refused: an amount box reads the text as an amount (ImportePegado), a
+// subtracted box taking a negative one as its absolute value; a code box
+// takes digits only; the free-text boxes and 137 filter the text as typing.
+std::optional<QString> fPegadoCasilla(int n, const QString &texto);
 
 // The keyboard of a window's boxes. The entry window opens a calculator with a
 // digit, backspace or ENTER and filters every key by box; the viewer of a

@@ -10,6 +10,7 @@ TxtCasilla::TxtCasilla(int index, ModeloCasillas *modelo, QWidget *parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMouseTracking(true);
     filtroPegado = [index](int t) { return FiltroTeclas::fFiltroCasilla(index, t); };
+    lecturaPegado = [index](const QString &t) { return FiltroTeclas::fPegadoCasilla(index, t); };
 
     connect(this, &TxtFiltrada::textoEditado, this, [this](const QString &t) {
         m_modelo->setTexto(m_index, t);

@@ -45,10 +45,17 @@ bool TxtFiltrada::pegar(const QString &texto)
     if (isReadOnly() || !isEnabled())
         return false;
     QString filtrado;
-    for (QChar c : texto) {
-        const int t = filtroPegado ? filtroPegado(c.unicode()) : c.unicode();
-        if (t != 0 && t != 8 && t != 13 && t != 10)
-            filtrado.append(QChar(t));
+    if (lecturaPegado) {
+        const std::optional<QString> leido = lecturaPegado(texto);
+        if (!leido)
+            return false;
+        filtrado = *leido;
+    } else {
+        for (QChar c : texto) {
+            const int t = filtroPegado ? filtroPegado(c.unicode()) : c.unicode();
+            if (t != 0 && t != 8 && t != 13 && t != 10)
+                filtrado.append(QChar(t));
+        }
     }
     // An amount that does not fit is refused, not cut to the box's length.
     if (filtrado.isEmpty() || !cabe(filtrado.size()))

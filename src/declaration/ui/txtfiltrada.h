@@ -1,10 +1,11 @@
 #pragma once
 // A text box whose typed keys go through a KeyPress handler first (the key
-// may be changed or dropped), whose pasted text goes through a character
-// filter, and whose MaxLength only limits what is entered: a longer text set
+// may be changed or dropped), whose pasted text is read whole (an amount)
+// or goes through a character filter, and whose MaxLength only limits what is entered: a longer text set
 // from code is kept whole, never cut.
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 
 class TxtFiltrada : public QLineEdit {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
     // Filter of pasted characters (returns the character or 0). Unset: the
     // pasted text is taken as it is.
     std::function<int(int tecla)> filtroPegado;
+    // Reading of a pasted text as a whole: what goes in place of the
+    // selection, nullopt to refuse it. Set, it replaces filtroPegado for
+    // pastes (filtroPegado still guards what input methods bring).
+    std::function<std::optional<QString>(const QString &pegado)> lecturaPegado;
 
     // 0: no limit.
     int MaxLength() const { return m_maxLength; }
@@ -26,8 +31,8 @@ public:
     // textoEditado is not raised.
     void setTextoDesdeCodigo(const QString &t);
 
-    // Inserts text as a paste does: filtered, refused whole when the result
-    // would exceed MaxLength. False when nothing was inserted.
+    // Inserts text as a paste does: read or filtered, refused whole when the
+    // result would exceed MaxLength. False when nothing was inserted.
     bool pegar(const QString &texto);
 
     // Applies one key as typing does (for the key handlers and tests).

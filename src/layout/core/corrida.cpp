@@ -1,6 +1,7 @@
 #include "layout/core/corrida.h"
 #include "common/archivospool.h"
 #include "layout/core/consulta.h"
+#include "layout/core/fuenteanexos.h"
 #include "layout/core/paginas.h"
 #include "platform/database.h"
 #include "platform/msgbox.h"
@@ -28,19 +29,32 @@ QString fMensajeErrorCorrida(int numero, const QString &descripcion)
     }
 }
 
+void pLeerDatosImpresion(DatosImpresion &d, Database &db)
+{
+    d.sAnexosLeidos.clear();
+    d.aMesesAnexo.clear();
+    // A read transaction held while drawing would make a save of another
+    // program wait out its busy timeout and fail; this one lasts the reads.
+    Transaction lectura(db, false);
+    pConsulta(d, db);
+    fCargaPago(d, db);
+    if (d.bAnexo)
+        pLeerAnexos(d.sTipoAnexo, d, db);
+    lectura.commit();
+}
+
 bool pCargar(DatosImpresion &d, Database &db, MotorImpresion &motor, const PaginasImpresion &paginas)
 {
     int numero = 0;
     QString descripcion;
     try {
-        pConsulta(d, db);
-        fCargaPago(d, db);
+        pLeerDatosImpresion(d, db);
         paginas.hoja1(d, motor);
         motor.pImpritext({QStringLiteral("pNuevaHoja")});
         paginas.hoja2(d, motor);
         if (d.bAnexo) {
             motor.pImpritext({QStringLiteral("pNuevaHoja")});
-            paginas.anexos(d.sTipoAnexo, fTieneFactor(d), d, db, motor);
+            paginas.anexos(d.sTipoAnexo, fTieneFactor(d), d, motor);
         }
         motor.pFinDocumento();
         motor.pImpritext({QStringLiteral("Fin")});

@@ -1,9 +1,16 @@
 #pragma once
 // The preview window's variables that one print run reads: what the opener
-// hands over, what the data loading (pConsulta) and fCargaPago fill in. The
-// page layouts take every value from here and never query the database.
+// hands over, what the data loading (pConsulta, fCargaPago and the annex
+// rows) fills in. The page layouts take every value from here and never
+// query the database.
+#include <QSqlRecord>
 #include <QString>
 #include <QVector>
+#include <optional>
+
+// The annex rows one table prints, by month index 1..15 (index 0 unused);
+// a month without a row has none.
+using MesesAnexo = QVector<std::optional<QSqlRecord>>;
 
 struct DatosImpresion {
     // Set by the opener (pVistaPrevia).
@@ -41,6 +48,10 @@ struct DatosImpresion {
     // fCargaPago: a cheque payment's bank and cheque number.
     QString sCodigoBanco;
     QString sNumeroCheque;
+
+    // pLeerAnexos: the months of each table of the annex set, top to bottom.
+    QString sAnexosLeidos;        // the set they were read for
+    QVector<MesesAnexo> aMesesAnexo;
 
     QString casilla(int n) const { return aValorCasilla.value(n); }
 };

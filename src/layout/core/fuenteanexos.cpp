@@ -2,7 +2,6 @@
 #include "platform/database.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
-#include <optional>
 
 namespace {
 
@@ -80,7 +79,25 @@ QString FuenteTablaAnexo::valor(const QString &clave, int indice) const
     return aTextos.value(clave).value(indice);
 }
 
-FuenteTablaAnexo fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db)
+MesesAnexo fLeerMesesAnexo(const CargaAnexo &carga, const DatosImpresion &d, Database &db)
+{
+    MesesAnexo meses(16);
+    const QString ruc = carga.bRucRecortado ? vb::Trim(d.sRuc) : d.sRuc;
+    for (int i = carga.desde; i <= carga.hasta; ++i)
+        meses[i] = fFilaMes(d, ruc, i, db);
+    return meses;
+}
+
+void pLeerAnexos(const QString &xAnexos, DatosImpresion &d, Database &db)
+{
+    QVector<MesesAnexo> tablas;
+    for (const TablaAnexo *tabla : fTablasAnexo(xAnexos))
+        tablas.append(fLeerMesesAnexo(tabla->carga, d, db));
+    d.aMesesAnexo = tablas;
+    d.sAnexosLeidos = xAnexos;
+}
+
+FuenteTablaAnexo fCargarAnexo(const CargaAnexo &carga, const MesesAnexo &meses)
 {
     FuenteTablaAnexo f;
     auto &t = f.aTextos;
@@ -90,9 +107,8 @@ FuenteTablaAnexo fCargarAnexo(const CargaAnexo &carga, const DatosImpresion &d, 
         t[QLatin1String(clave)] = QVector<QString>(16);
     auto numero = [&t](const char *clave, int i) { return fNumero(t[QLatin1String(clave)][i]); };
 
-    const QString ruc = carga.bRucRecortado ? vb::Trim(d.sRuc) : d.sRuc;
     for (int i = carga.desde; i <= carga.hasta; ++i) {
-        const std::optional<QSqlRecord> fila = fFilaMes(d, ruc, i, db);
+        const std::optional<QSqlRecord> fila = meses.value(i);
         if (fila)
             for (const auto &c : kColumnas)
                 t[QLatin1String(c.clave)][i] = vb::Format(fColumna(*fila, c.columna), kImporte);

@@ -1,5 +1,8 @@
 #include "impresora.h"
 #include "platform/heldfile.h"
+#include "platform/noreplace.h"
+#include "platform/pdfcheck.h"
+#include "platform/syserror.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +11,8 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -21,21 +26,57 @@ QString pdfFolder()
 
 const QString kPartialPrefix = QStringLiteral(".qx-");
 const QString kPartialSuffix = QStringLiteral(".pdf.part");
+// "<name>-100000.pdf" and beyond are not tried.
+constexpr int kNames = 99999;
 
-QString uniquePdf(const QString &folder, const QString &document)
+QString pdfName(const QDir &dir, const QString &document, int i)
 {
     QString base = document;
     base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("_"));
     if (base.isEmpty())
         base = QStringLiteral("documento");
-    const QDir dir(folder);
-    QString name = dir.filePath(base + QStringLiteral(".pdf"));
-    for (int i = 2; QFileInfo::exists(name); ++i)
-        name = dir.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(i));
-    return name;
+    return dir.filePath(i == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1-%2.pdf").arg(base).arg(i));
+}
+
+// What reached the disk, read back through the held descriptor: synced, and
+// a whole PDF. *errnum is the system's error when there was one.
+bool writtenWhole(int fd, int *errnum)
+{
+    *errnum = 0;
+    struct stat st {};
+    if (::fsync(fd) != 0 || ::fstat(fd, &st) != 0) {
+        *errnum = errno;
+        return false;
+    }
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *errnum = n < 0 ? errno : 0;
+            return false;
+        }
+        done += n;
+    }
+    return pdfWhole(bytes);
 }
 
 } // namespace
+
+void setUpPage(QPrinter &printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(false);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    } else {
+        const QPageLayout layout = printer.pageLayout();
+        printer.setPageMargins(layout.minimumMargins(), layout.units());
+    }
+}
 
 Printer::Printer()
 {
@@ -48,7 +89,7 @@ Printer::~Printer()
 {
     if (m_painter.isActive())
         m_painter.end();
-    // A PDF never ended is no printed document.
+    // A PDF never published is no printed document.
     dropPartial();
 }
 
@@ -57,6 +98,7 @@ void Printer::dropPartial()
     if (!m_partial.isEmpty())
         QFile::remove(m_partial);
     m_partial.clear();
+    m_finished = false;
     releasePartial();
 }
 
@@ -65,6 +107,12 @@ void Printer::releasePartial()
     if (m_partialHeld >= 0)
         ::close(m_partialHeld);
     m_partialHeld = -1;
+}
+
+bool Printer::fail(const QString &error)
+{
+    m_error = error;
+    return false;
 }
 
 bool Printer::available()
@@ -77,22 +125,22 @@ bool Printer::begin(const QString &document)
     if (m_painter.isActive())
         m_painter.end();
     m_pdf.clear();
+    m_error.clear();
     dropPartial();
     m_document = document;
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QString folder = pdfFolder();
-    if (!folder.isEmpty()) {
-        // Written under a hidden name, and given its own only by end(): a
-        // run that dies half-way leaves no PDF that passes for a printed one,
-        // and the next document clears what such a run left.
-        heldfile::removeOrphans(folder, kPartialPrefix, kPartialSuffix);
+    m_folder = pdfFolder();
+    if (!m_folder.isEmpty()) {
+        // Written under a hidden name, and given its own only by publish():
+        // a run that dies or fails half-way leaves no PDF that passes for a
+        // printed one, and the next document clears what such a run left.
+        heldfile::removeOrphans(m_folder, kPartialPrefix, kPartialSuffix);
         int errnum = 0;
-        m_partialHeld = heldfile::create(folder, kPartialPrefix, kPartialSuffix, &m_partial, &errnum);
+        m_partialHeld = heldfile::create(m_folder, kPartialPrefix, kPartialSuffix, &m_partial, &errnum);
         if (m_partialHeld < 0) {
             m_partial.clear();
             return false;
         }
-        m_pdf = uniquePdf(folder, document);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_partial);
     } else {
@@ -102,12 +150,8 @@ bool Printer::begin(const QString &document)
         m_printer->setPrinterName(info.printerName());
     }
     m_printer->setDocName(document);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-    m_printer->setFullPage(true);
-    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    setUpPage(*m_printer);
     if (!m_painter.begin(m_printer.get())) {
-        m_pdf.clear();
         dropPartial();
         return false;
     }
@@ -159,43 +203,77 @@ bool Printer::newPage()
     return m_printer && m_painter.isActive() && m_printer->newPage();
 }
 
-bool Printer::end()
+bool Printer::finish()
 {
+    m_error.clear();
     if (!m_painter.isActive())
-        return false;
+        return fail(QStringLiteral("no hay un documento abierto"));
     const bool ended = m_painter.end();
     if (m_partial.isEmpty())
-        return ended;
-    if (!ended) {
+        return ended || fail(QStringLiteral("la impresora no aceptó el documento"));
+    // The painter does not tell whether the file got every byte (a full disk
+    // cuts it silently): what reached the disk is checked instead.
+    int errnum = 0;
+    if (!ended || !writtenWhole(m_partialHeld, &errnum)) {
         dropPartial();
-        m_pdf.clear();
-        return false;
+        return fail(QStringLiteral("no se pudo escribir entero el documento en la carpeta '%1' (%2).")
+                        .arg(m_folder, errnum ? sysCause(errnum) : QStringLiteral("¿está lleno el disco?")));
     }
-    // The name is free again only if no other document took it meanwhile.
-    const QString folder = QFileInfo(m_pdf).absolutePath();
-    for (int i = 0; i < 100; ++i) {
-        if (QFile::rename(m_partial, m_pdf)) {
+    m_finished = true;
+    return true;
+}
+
+bool Printer::publish()
+{
+    if (!m_finished)
+        return true;
+    m_finished = false;
+    const QDir dir(m_folder);
+    for (int i = 1; i <= kNames; ++i) {
+        const QString name = pdfName(dir, m_document, i);
+        const int errnum = noreplace::rename(m_partial, name);
+        if (errnum == 0) {
+            // Still held, so that abort() knows the file for its own.
             m_partial.clear();
-            releasePartial();
+            m_pdf = name;
             return true;
         }
-        m_pdf = uniquePdf(folder, m_document);
+        if (errnum != EEXIST) {
+            dropPartial();
+            return fail(QStringLiteral("no se pudo dar su nombre al documento '%1' (%2).").arg(name, sysCause(errnum)));
+        }
     }
     dropPartial();
-    m_pdf.clear();
-    return false;
+    return fail(QStringLiteral("no queda un nombre libre para el documento en la carpeta '%1'.").arg(m_folder));
+}
+
+bool Printer::end()
+{
+    return finish() && publish();
 }
 
 bool Printer::abort()
 {
-    if (!m_painter.isActive())
+    if (m_painter.isActive()) {
+        // Qt's PDF engine cannot cancel: end it and take the file back. (A
+        // printer whose engine cannot cancel either gets the pages drawn so far.)
+        m_printer->abort();
+        if (m_painter.isActive())
+            m_painter.end();
+        dropPartial();
+        return true;
+    }
+    if (m_finished) {
+        dropPartial();
+        return true;
+    }
+    if (m_pdf.isEmpty())
         return false;
-    // Qt's PDF engine cannot cancel: end it and take the file back. (A
-    // printer whose engine cannot cancel either gets the pages drawn so far.)
-    m_printer->abort();
-    if (m_painter.isActive())
-        m_painter.end();
-    dropPartial();
+    // Published, but the print failed after all: the name goes, unless it
+    // holds another file by now.
+    if (m_partialHeld >= 0 && heldfile::names(m_partialHeld, m_pdf))
+        QFile::remove(m_pdf);
     m_pdf.clear();
+    releasePartial();
     return true;
 }

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -62,15 +64,45 @@ QWidget *ownerWindow()
     return nullptr;
 }
 
+// A box whose buttons have no Cancel (Yes/No, Abort/Retry/Ignore) can only
+// be answered: Escape and the close button do nothing. Left to itself,
+// QMessageBox makes "No" its escape button and the close would answer it.
+class Box : public QMessageBox {
+public:
+    Box(QWidget *owner, bool escapable) : QMessageBox(owner), m_escapable(escapable) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (!m_escapable && e->matches(QKeySequence::Cancel)) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (!m_escapable && !clickedButton()) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
+
+private:
+    bool m_escapable;
+};
+
 int showBox(const QString &text, int style, const QString &title)
 {
     QPointer<QWidget> owner = ownerWindow();
-    QMessageBox box(owner);
+    const QList<int> codes = buttonsOf(style);
+    const bool escapable = codes.contains(Cancel) || codes == QList<int>{OK};
+    Box box(owner, escapable);
     box.setIcon(iconOf(style));
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setText(text);
 
-    const QList<int> codes = buttonsOf(style);
     const int wanted = defaultAnswer(style);
     QList<QPushButton *> buttons;
     for (int code : codes) {
@@ -80,7 +112,8 @@ int showBox(const QString &text, int style, const QString &title)
         if (code == wanted)
             box.setDefaultButton(b);
     }
-    // Escape answers Cancel where there is one, and OK on a lone OK box.
+    // Escape (and the close button) answer Cancel where there is one, and OK
+    // on a lone OK box.
     for (QPushButton *b : buttons) {
         const int code = b->property("qxCode").toInt();
         if (code == Cancel || (codes.size() == 1 && code == OK))

@@ -12,9 +12,14 @@ public:
     // index on its current page and raises its error when there is none.
     virtual LienzoTwips &hoja(int iHoja) = 0;
 
-    // The printer's page break, end of document and dropping of an unfinished
-    // document; the page pictures have none of them.
+    // The printer's page break, end of document and dropping of a document
+    // (unfinished, or of a run that failed after its end); the page pictures
+    // have none of them.
     virtual void nuevaHoja() {}
     virtual void finDocumento() {}
     virtual void abortar() {}
+    // The ended document comes out where it can still be held back until
+    // the run is registered (a PDF gets its name); called under the
+    // registration's write lock at "Fin", a throw undoes the registration.
+    virtual void publicarDocumento() {}
 };

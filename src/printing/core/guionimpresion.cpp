@@ -24,10 +24,14 @@ void GuionImpresion::escribir(const QStringList &lineas)
 }
 
 QString GuionImpresion::publicar(Database &db, const QString &sCodReporte, const QString &sRuc,
-                                 const QString &usuario)
+                                 const QString &usuario, const std::function<void()> &alNombrar)
 {
     // One conversion and one write of the whole script, then the name.
     m_archivo->escribir(textfile::toCp1252(m_texto));
     return fRegistrarYPublicar(db, sCodReporte, 6, sRuc, usuario, QStringLiteral("tip_doc_d"),
-                               [this](const QString &archivo) { m_archivo->publicar(m_carpeta + archivo); });
+                               [&](const QString &archivo) {
+                                   m_archivo->publicar(m_carpeta + archivo);
+                                   if (alNombrar)
+                                       alNombrar();
+                               });
 }

@@ -5,6 +5,7 @@
 // (the temporary file removed) when the object goes without publishing.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class ArchivoTemporal;
@@ -24,9 +25,12 @@ public:
 
     // Writes the script in Windows-1252, registers it (fRegistrarSpool with
     // sCodReporte, 6, sRuc) and renames it to the name handed out, all or
-    // nothing; returns that name ("00000042.PRN"). Raises DbError or
-    // ErrorArchivo, and then nothing is registered nor named.
-    QString publicar(Database &db, const QString &sCodReporte, const QString &sRuc, const QString &usuario);
+    // nothing; returns that name ("00000042.PRN"). alNombrar runs once the
+    // script has its name, before the commit: what the run publishes with it.
+    // Raises DbError, ErrorArchivo or what alNombrar throws, and then nothing
+    // is registered nor named.
+    QString publicar(Database &db, const QString &sCodReporte, const QString &sRuc, const QString &usuario,
+                     const std::function<void()> &alNombrar = {});
 
     QString rutaTemporal() const;
 

@@ -81,12 +81,18 @@ void MotorImpresion::pImpritext(const QVariantList &c)
         pNuevaHoja();
         escribir(c);
     } else if (nombre == QLatin1String("Fin")) {
-        if (!fImprimiendo() || !m_guion)
+        if (!fImprimiendo())
             return;
+        // The printed document comes out with the script's registration, so
+        // that a run whose registration fails leaves no printed document.
+        if (!m_guion) {
+            m_destino.publicarDocumento();
+            return;
+        }
         if (!m_registro.db)
             throw ErrorEjecucion(91, QStringLiteral("Variable de tipo Object o de bloque With no establecida"));
         m_archivo = m_guion->publicar(*m_registro.db, m_registro.sCodReporte, m_registro.sRuc,
-                                      m_registro.usuario);
+                                      m_registro.usuario, [this] { m_destino.publicarDocumento(); });
         m_guion.reset();
     }
 }

@@ -10,7 +10,8 @@
 //   "pPosVerti" (as pPos)              text downwards, 190 twips a character
 //   "pCuadro" x1 y1 x2 y2 page         rectangle outline
 //   "pNuevaHoja"                       print mode: next printer page
-//   "Fin"                              print mode: script registered and named
+//   "Fin"                              print mode: script registered and named,
+//                                      with the printer's document published
 // Errors are ErrorEjecucion (conversion, overflow, missing element, page
 // picture, script file), the printer's own, DbError and ErrorArchivo of the
 // registration; the print run reports them and calls pAbortar.
@@ -56,8 +57,9 @@ public:
 
     // Print mode: the printer's end of document, after the last page.
     void pFinDocumento();
-    // A run that stops before "Fin": drops the printer document and the
-    // script's temporary file; nothing is registered.
+    // A run that stops before "Fin" or fails in it: drops the printer
+    // document (a PDF too) and the script's temporary file; nothing is
+    // registered.
     void pAbortar();
 
     // The name the script was registered under at "Fin" ("" before).

@@ -2,9 +2,10 @@
 #include "shell/core/errorejecucion.h"
 
 namespace {
-ErrorEjecucion fErrorImpresora()
+ErrorEjecucion fErrorImpresora(const Printer &p)
 {
-    return ErrorEjecucion(482, QStringLiteral("Error de impresora"));
+    const QString causa = p.errorString();
+    return ErrorEjecucion(482, causa.isEmpty() ? QStringLiteral("Error de impresora") : causa);
 }
 } // namespace
 
@@ -33,7 +34,7 @@ void DestinoImpresora::nuevaHoja()
 {
     hoja(0);
     if (!m_impresora.newPage())
-        throw fErrorImpresora();
+        throw fErrorImpresora(m_impresora);
 }
 
 void DestinoImpresora::finDocumento()
@@ -42,8 +43,14 @@ void DestinoImpresora::finDocumento()
     if (!m_lienzo)
         return;
     m_lienzo.reset();
-    if (!m_impresora.end())
-        throw fErrorImpresora();
+    if (!m_impresora.finish())
+        throw fErrorImpresora(m_impresora);
+}
+
+void DestinoImpresora::publicarDocumento()
+{
+    if (!m_impresora.publish())
+        throw fErrorImpresora(m_impresora);
 }
 
 void DestinoImpresora::abortar()

@@ -106,8 +106,10 @@ Frm381Env::Frm381Env(QWidget *parent) : Frm381(parent, SoloLectura{})
                 b->setEnabled(false);
     // The open boxes take what is typed, pasted too.
     for (int n : ListaCasillas::aCasillas())
-        if (TxtCasilla *c = TxtValor(n))
+        if (TxtCasilla *c = TxtValor(n)) {
             c->filtroPegado = nullptr;
+            c->lecturaPegado = nullptr;
+        }
 
     CmdValidar->setVisible(false);
     CmdGrabar->setText(QStringLiteral("&Registrar Nro. Orden"));

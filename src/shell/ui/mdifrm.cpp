@@ -1,5 +1,6 @@
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/aperturas.h"
+#include "shell/ui/ayuda.h"
 #include "shell/ui/barradeestadozrv.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/ui/frmacercade.h"
@@ -14,13 +15,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -89,6 +88,8 @@ MDIFrm::MDIFrm(QWidget *parent) : QMainWindow(parent)
     crearMenus();
     crearBarra();
     pActualizarComandos();
+    // F1 in every window of the program, with the help file of the moment.
+    new TeclaAyuda([this] { return sArchivoAyuda; }, this);
 
     setMouseTracking(true);
     vigilarMovimiento(Picture2);
@@ -240,10 +241,7 @@ bool MDIFrm::MDIForm_Load()
 
 void MDIFrm::MostrarHelp()
 {
-    const QString pagina = fAyudaHtml(sArchivoAyuda);
-    if (!pagina.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(pagina)))
-        return;
-    msg::MsgBox(QStringLiteral("La ayuda del sistema no está disponible."), 64, QStringLiteral("Ayuda"));
+    pMostrarAyuda(sArchivoAyuda);
 }
 
 void MDIFrm::limpiarRazonSocial()

@@ -26,7 +26,8 @@ public:
     // could not be opened (the message has been shown): the program must end.
     bool MDIForm_Load();
 
-    // The help contents: the HTML page beside the help file, or a message.
+    // The help contents: the HTML page beside the help file, or a message
+    // (pMostrarAyuda, which F1 also uses).
     void MostrarHelp();
 
     // Enables the commands whose windows are registered.
