@@ -1,8 +1,8 @@
 // Growth with the database: 0951REP (whole process), a print's SPOOL
 // registration and the choosers' lists on databases of 1,000, 10,000 and
 // 100,000 taxpayers, each with a saved and a sent declaration and one SPOOL
-// row, against a small one of 20 (the host's database with its sample
-// taxpayer and the receipt's declaration besides). The current user holds
+// row, against a small one of 20 (the host's sample database besides, whose
+// declaration's receipt 0951REP prints). The current user holds
 // the same 20 taxpayers whatever the size, so that the lists stay as long
 // and only the lookups can grow. The cases alternate, run after run.
 //
@@ -11,6 +11,7 @@
 #include "procesos.h"
 
 #include "common/spool.h"
+#include "host/declaracionmuestra.h"
 #include "declaration/core/carga.h"
 #include "printing/core/listaimpresion.h"
 #include "sent/core/enviadas.h"
@@ -135,7 +136,7 @@ int main(int argc, char **argv)
         [](Database &db) { fDeclaracionesEnviadas(db); },
         [](Database &db) { fDeclaracionesImpresion(db, true, gsPeriodo, gsFormulario, gsUsuario); },
         [&](Database &db) {
-            fRegistrarSpool(db, QStringLiteral("PR0003"), 6, QString::fromLatin1(banco::kRucMuestra), host.usuario);
+            fRegistrarSpool(db, QStringLiteral("PR0003"), 6, host::kRucMuestra, host.usuario);
         },
     };
     const int calentamiento = 2;

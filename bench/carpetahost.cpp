@@ -1,8 +1,8 @@
 #include "carpetahost.h"
 #include "procesos.h"
 
+#include "host/declaracionmuestra.h"
 #include "host/entorno.h"
-#include "platform/database.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,26 +30,6 @@ CarpetaHost::CarpetaHost()
     sysPath = e.carpetaDatos;
     base = e.baseDatos;
     usuario = e.usuario;
-    try {
-        auto db = Database::open(base);
-        Transaction t(*db, true);
-        db->addNew(QStringLiteral("CAB"), {{QStringLiteral("DOC_ID_D"), QString::fromLatin1(kRucMuestra)},
-                                           {QStringLiteral("TIP_DOC_D"), 6},
-                                           {QStringLiteral("PERIODO"), QStringLiteral("1998")},
-                                           {QStringLiteral("FORMULARIO"), QStringLiteral("0951")},
-                                           {QStringLiteral("fec_pro"), QStringLiteral("1999-03-10")},
-                                           {QStringLiteral("bcolibrad"), QStringLiteral(" ")},
-                                           {QStringLiteral("nrocheque"), QStringLiteral(" ")},
-                                           {QStringLiteral("cheque"), QStringLiteral(" ")},
-                                           {QStringLiteral("efectivo"), QStringLiteral("1180")},
-                                           {QStringLiteral("rectifica"), 0},
-                                           {QStringLiteral("estado"), 0},
-                                           {QStringLiteral("cNumero"), QStringLiteral("000000")}});
-        t.commit();
-    } catch (const DbError &err) {
-        m_error = err.description;
-        return;
-    }
     original = m_dir.path() + QStringLiteral("/original.mdb");
     if (!QFile::copy(base, original)) {
         m_error = QStringLiteral("no se pudo copiar la base de datos");
@@ -60,7 +40,7 @@ CarpetaHost::CarpetaHost()
 
 QString CarpetaHost::lineaConstancia()
 {
-    return QStringLiteral("06") + QString::fromLatin1(kRucMuestra).leftJustified(15, QLatin1Char(' '))
+    return QStringLiteral("06") + host::kRucMuestra.leftJustified(15, QLatin1Char(' '))
            + QStringLiteral("0951199800A00000001");
 }
 

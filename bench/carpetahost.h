@@ -1,8 +1,8 @@
 #pragma once
 // A throw-away host folder for the whole-process benchmarks, made as the host
-// stand-in makes it on its first start (settings file, folders, database with
-// its reference rows and sample taxpayers), and one saved declaration to
-// print the receipt of.
+// stand-in makes it on its first start with its sample (settings file,
+// folders, database with its reference rows, sample taxpayers and the sample
+// declaration, whose receipt the benchmarks print).
 #include <QString>
 #include <QTemporaryDir>
 
@@ -32,8 +32,5 @@ private:
     bool m_ok = false;
     QString m_error;
 };
-
-// The taxpayer of the declaration CarpetaHost holds.
-inline constexpr const char *kRucMuestra = "20100000009";
 
 } // namespace banco
