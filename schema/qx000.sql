@@ -15,6 +15,11 @@ CREATE TABLE CONT (
     Nombre       TEXT COLLATE NOCASE,
     Tipo_Ingreso INTEGER
 );
+-- A taxpayer by its document (the receipt, the sending), and a user's
+-- taxpayers (the choosers' and the sent declarations' lists). IF NOT EXISTS:
+-- the host also runs these on a database made before they were added.
+CREATE INDEX IF NOT EXISTS CONT_Documento ON CONT (Doc_id_d, Tip_doc_d);
+CREATE INDEX IF NOT EXISTS CONT_Usuario ON CONT (Usuario, Tip_doc_d);
 
 -- Header of a declaration being prepared: one row per declaration key.
 CREATE TABLE CAB (

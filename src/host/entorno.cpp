@@ -98,6 +98,22 @@ struct Carpetas {
     }
 };
 
+// A database made before the schema had some of its indexes gets them now.
+// The programs work without them, only slower, so a failure (a database
+// locked or read-only just now) leaves the start as it is: the next one
+// tries again.
+void pCompletarIndices(const QString &ruta)
+{
+    try {
+        auto db = Database::open(ruta);
+        Transaction t(*db, true);
+        for (const QString &s : sentenciasIndices())
+            db->exec(s);
+        t.commit();
+    } catch (const DbError &) {
+    }
+}
+
 QString leer(const QString &clave)
 {
     return ini::GetPrivateProfileString(QStringLiteral("Options"), clave, QString(), kIni).trimmed();
@@ -184,6 +200,8 @@ bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muest
                 return false;
             }
             e.creado = true;
+        } else {
+            pCompletarIndices(e.baseDatos);
         }
         if (entorno)
             *entorno = e;
@@ -212,6 +230,8 @@ bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muest
             return false;
         }
         baseNueva = true;
+    } else {
+        pCompletarIndices(e.baseDatos);
     }
 
     const QStringList lineas = {

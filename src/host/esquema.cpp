@@ -57,4 +57,16 @@ QStringList sentenciasEsquema()
     return dividirSentencias(QString::fromUtf8(f.readAll()));
 }
 
+QStringList sentenciasIndices()
+{
+    static const QRegularExpression indice(QStringLiteral("^CREATE\\s+(UNIQUE\\s+)?INDEX\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QStringList l;
+    for (const QString &s : sentenciasEsquema()) {
+        if (indice.match(s).hasMatch())
+            l << s;
+    }
+    return l;
+}
+
 }

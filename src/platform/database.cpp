@@ -123,6 +123,8 @@ std::shared_ptr<Database> Database::open(const QString &path, const QString &wor
 
 Database::~Database()
 {
+    // The statements first: a connection with statements left open stays open.
+    m_statements.clear();
     if (m_connection.isEmpty())
         return;
     {
@@ -150,33 +152,85 @@ void Database::check(const QString &sql) const
         m_fault(sql);
 }
 
-namespace {
+struct Database::Statement {
+    QSqlQuery query;
+    quint64 lastUse = 0;
+    bool inUse = false;
+};
 
-QSqlQuery prepared(const QSqlDatabase &h, const QString &sql, const QVariantList &params)
-{
-    QSqlQuery q(h);
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw Database::translate(q.lastError());
-    for (const QVariant &p : params)
-        q.addBindValue(Database::bindable(p));
-    return q;
-}
+// One run of a statement: the connection's prepared one for this SQL text and
+// number of values when it is free, else one prepared now (and kept). The
+// statement is reset when the run ends, however it ends.
+class StatementUse {
+public:
+    StatementUse(const Database &db, const QString &sql, int values)
+    {
+        auto &cache = db.m_statements;
+        const QPair<QString, int> key(sql, values);
+        auto it = cache.find(key);
+        if (it != cache.end() && !(*it)->inUse) {
+            m_statement = *it;
+        } else {
+            auto st = std::make_shared<Database::Statement>();
+            st->query = QSqlQuery(db.handle());
+            st->query.setForwardOnly(true);
+            if (!st->query.prepare(sql))
+                throw Database::translate(st->query.lastError());
+            m_statement = st;
+            // One in use stays with its user; this one is only for this run.
+            if (it == cache.end()) {
+                if (cache.size() >= Database::kStatementCacheSize)
+                    evictOldest(cache);
+                cache.insert(key, st);
+            }
+        }
+        m_statement->inUse = true;
+        m_statement->lastUse = ++db.m_uses;
+    }
+    ~StatementUse()
+    {
+        m_statement->query.finish();
+        m_statement->inUse = false;
+    }
+    StatementUse(const StatementUse &) = delete;
+    StatementUse &operator=(const StatementUse &) = delete;
 
-} // namespace
+    QSqlQuery &query() { return m_statement->query; }
+    // Binds the values by position and runs the statement.
+    void run(const QVariantList &params)
+    {
+        QSqlQuery &q = query();
+        for (int i = 0; i < params.size(); ++i)
+            q.bindValue(i, Database::bindable(params.at(i)));
+        if (!q.exec())
+            throw Database::translate(q.lastError());
+    }
+
+private:
+    static void evictOldest(QHash<QPair<QString, int>, std::shared_ptr<Database::Statement>> &cache)
+    {
+        auto oldest = cache.end();
+        for (auto it = cache.begin(); it != cache.end(); ++it) {
+            if (!(*it)->inUse && (oldest == cache.end() || (*it)->lastUse < (*oldest)->lastUse))
+                oldest = it;
+        }
+        if (oldest != cache.end())
+            cache.erase(oldest);
+    }
+    std::shared_ptr<Database::Statement> m_statement;
+};
 
 QList<QSqlRecord> Database::select(const QString &sql, const QVariantList &params) const
 {
     check(sql);
-    QSqlQuery q = prepared(handle(), sql, params);
-    if (!q.exec())
-        throw translate(q.lastError());
+    StatementUse use(*this, sql, int(params.size()));
+    use.run(params);
+    QSqlQuery &q = use.query();
     QList<QSqlRecord> rows;
     while (q.next())
         rows.append(q.record());
     if (q.lastError().isValid())
         throw translate(q.lastError());
-    q.finish();
     return rows;
 }
 
@@ -191,12 +245,9 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params) const
 int Database::exec(const QString &sql, const QVariantList &params)
 {
     check(sql);
-    QSqlQuery q = prepared(handle(), sql, params);
-    if (!q.exec())
-        throw translate(q.lastError());
-    const int n = q.numRowsAffected();
-    q.finish();
-    return n;
+    StatementUse use(*this, sql, int(params.size()));
+    use.run(params);
+    return use.query().numRowsAffected();
 }
 
 void Database::addNew(const QString &table, const Registro &row)
@@ -225,22 +276,17 @@ void Database::addNewAll(const QString &table, const QList<Registro> &rows, cons
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))
                       + alFinal;
-    QSqlQuery q(handle());
-    q.setForwardOnly(true);
-    bool prepared = false;
+    std::unique_ptr<StatementUse> use;
+    QVariantList values;
     for (const Registro &row : rows) {
         check(sql);
-        if (!prepared) {
-            if (!q.prepare(sql))
-                throw translate(q.lastError());
-            prepared = true;
-        }
-        for (int i = 0; i < row.size(); ++i)
-            q.bindValue(i, bindable(row.at(i).valor));
-        if (!q.exec())
-            throw translate(q.lastError());
+        if (!use)
+            use = std::make_unique<StatementUse>(*this, sql, int(names.size()));
+        values.clear();
+        for (const Campo &c : row)
+            values << c.valor;
+        use->run(values);
     }
-    q.finish();
 }
 
 int Database::edit(const QString &table, const Registro &row, const QString &whereSql,

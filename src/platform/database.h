@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <QHash>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -98,13 +99,25 @@ public:
     // Maps a Qt/SQLite error to the legacy numbers and Spanish texts.
     static DbError translate(const class QSqlError &e);
 
+    // How many prepared statements a connection keeps for reuse.
+    static constexpr int kStatementCacheSize = 64;
+
 private:
     friend class Transaction;
+    friend class StatementUse;
     Database() = default;
     void check(const QString &sql) const;
     QString m_path, m_workgroup, m_user, m_connection;
     std::function<void(const QString &)> m_fault;
     int m_depth = 0;   // nesting of Transaction scopes (savepoints inside)
+
+    // Statements prepared on this connection, by SQL text and number of
+    // values: preparing costs more than running most of them. Each is reset
+    // after every use, so none holds a read lock, and all go before the
+    // connection closes.
+    struct Statement;
+    mutable QHash<QPair<QString, int>, std::shared_ptr<Statement>> m_statements;
+    mutable quint64 m_uses = 0;
 };
 
 // One user action's writes: committed only when commit() is called, rolled

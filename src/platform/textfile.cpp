@@ -9,14 +9,30 @@
 namespace textfile {
 namespace {
 
-// One conversion descriptor per call keeps this safe from any thread.
+// A conversion descriptor kept for the whole run: opening one loads the
+// conversion's tables, which cost more than converting a line. Each thread
+// has its own (a descriptor carries the state of the text it converts), and
+// one that could not be opened is tried again at the next use.
 class Converter {
 public:
-    Converter(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    Converter(const char *to, const char *from) : m_to(to), m_from(from) {}
     ~Converter()
     {
         if (valid())
             iconv_close(m_cd);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    // Ready for a new text: opened if it was not, its shift state cleared.
+    bool begin()
+    {
+        if (!valid())
+            m_cd = iconv_open(m_to, m_from);
+        if (!valid())
+            return false;
+        reset();
+        return true;
     }
     bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
     // Converts as much as it can; returns false at an input it cannot convert,
@@ -39,8 +55,22 @@ public:
     }
     void reset() { iconv(m_cd, nullptr, nullptr, nullptr, nullptr); }
 private:
-    iconv_t m_cd;
+    const char *m_to;
+    const char *m_from;
+    iconv_t m_cd = reinterpret_cast<iconv_t>(-1);
 };
+
+Converter &haciaCp1252()
+{
+    thread_local Converter cv("WINDOWS-1252", "UTF-8");
+    return cv;
+}
+
+Converter &desdeCp1252()
+{
+    thread_local Converter cv("UTF-8", "WINDOWS-1252");
+    return cv;
+}
 
 int utf8Length(unsigned char lead)
 {
@@ -105,8 +135,8 @@ QByteArray toCp1252(const QString &text)
     QByteArray utf8 = text.toUtf8();
     QByteArray out;
     out.reserve(utf8.size());
-    Converter cv("WINDOWS-1252", "UTF-8");
-    if (!cv.valid()) {
+    Converter &cv = haciaCp1252();
+    if (!cv.begin()) {
         // Without the converter only ASCII survives.
         for (QChar c : text)
             out.append(c.unicode() < 0x80 ? char(c.unicode()) : '?');
@@ -130,8 +160,8 @@ QString fromCp1252(const QByteArray &bytes)
     QByteArray copy = bytes;
     QByteArray utf8;
     utf8.reserve(bytes.size() * 2);
-    Converter cv("UTF-8", "WINDOWS-1252");
-    if (!cv.valid())
+    Converter &cv = desdeCp1252();
+    if (!cv.begin())
         return QString::fromLatin1(bytes);
     char *in = copy.data();
     size_t left = size_t(copy.size());

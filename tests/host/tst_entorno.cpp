@@ -4,6 +4,7 @@
 #include "host/esquema.h"
 #include "platform/database.h"
 #include "platform/inifile.h"
+#include "../support/testdb.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +115,52 @@ private slots:
         f.open(QIODevice::ReadOnly);
         QCOMPARE(f.readAll(), antes);
         // The sample taxpayers were added with the first start.
+        auto db = Database::open(e.baseDatos);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM CONT WHERE Usuario='PRUEBA'")).toInt(), 2);
+    }
+
+    // A database made before the register's indexes were in the schema gets
+    // them at the next start, its rows kept; one locked at that moment starts
+    // as it is, and gets them at a later start.
+    void indicesDeUnaBaseAnterior_data()
+    {
+        QTest::addColumn<bool>("bloqueada");
+        QTest::addColumn<QStringList>("indices");
+        QTest::newRow("libre") << false << QStringList{"CONT_Documento", "CONT_Usuario"};
+        QTest::newRow("bloqueada") << true << QStringList{};
+    }
+    void indicesDeUnaBaseAnterior()
+    {
+        QFETCH(bool, bloqueada);
+        QFETCH(QStringList, indices);
+        host::Entorno e;
+        QString error;
+        QVERIFY(host::fPrepararEntorno(m_tmp->filePath(QStringLiteral("datos")), QStringLiteral("PRUEBA"), true, &e,
+                                       &error));
+        auto indicesDe = [&e] {
+            QStringList l;
+            for (const QSqlRecord &r : Database::open(e.baseDatos)->select(
+                     QStringLiteral("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name='CONT'"
+                                    " AND sql IS NOT NULL ORDER BY name")))
+                l << r.value(0).toString();
+            return l;
+        };
+        {
+            auto db = Database::open(e.baseDatos);
+            for (const QString &i : indicesDe())
+                db->exec(QStringLiteral("DROP INDEX ") + i);
+        }
+        QVERIFY(indicesDe().isEmpty());
+
+        auto bloqueo = bloqueada ? std::make_unique<testdb::BloqueoExclusivo>(e.baseDatos) : nullptr;
+        QVERIFY(!bloqueo || bloqueo->activo());
+        host::Entorno otra;
+        QVERIFY2(host::fPrepararEntorno(QString(), QString(), false, &otra, &error), qPrintable(error));
+        QVERIFY(!otra.creado);
+        QCOMPARE(otra.baseDatos, e.baseDatos);
+        bloqueo.reset();
+
+        QCOMPARE(indicesDe(), indices);
         auto db = Database::open(e.baseDatos);
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM CONT WHERE Usuario='PRUEBA'")).toInt(), 2);
     }

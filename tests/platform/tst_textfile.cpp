@@ -1,5 +1,8 @@
 // Byte values are those of the Windows-1252 code page table.
 #include <QtTest>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "platform/textfile.h"
 
@@ -8,6 +11,7 @@ class TstTextFile : public QObject {
 private slots:
     void encode_data();
     void encode();
+    void encodeFromThreads();
     void undefinedBytes();
     void writeLinesBytes();
     void writeTextBytes();
@@ -24,26 +28,39 @@ private:
     QTemporaryDir m_dir;
 };
 
+namespace {
+
+struct Caso {
+    const char *nombre;
+    QString text;
+    QByteArray bytes;
+    QString back;   // what reading the bytes gives
+};
+
+QList<Caso> casos()
+{
+    return {
+        {"ascii", "ABC 123", QByteArray("ABC 123"), "ABC 123"},
+        {"accents", QString::fromUtf8("áéíóúñÑ°¿"), QByteArray("\xE1\xE9\xED\xF3\xFA\xF1\xD1\xB0\xBF"),
+         QString::fromUtf8("áéíóúñÑ°¿")},
+        {"capitals", QString::fromUtf8("ÁÉÍÓÚÜ"), QByteArray("\xC1\xC9\xCD\xD3\xDA\xDC"),
+         QString::fromUtf8("ÁÉÍÓÚÜ")},
+        {"quotes and euro", QString::fromUtf8("‘0’ €"), QByteArray("\x91" "0\x92 \x80"), QString::fromUtf8("‘0’ €")},
+        {"outside code page", QString::fromUtf8("aăb→c"), QByteArray("a?b?c"), "a?b?c"},
+        {"outside the plane", QString::fromUtf8("x\U0001F600y"), QByteArray("x?y"), "x?y"},
+        {"empty", QString(), QByteArray(), QString()},
+    };
+}
+
+} // namespace
+
 void TstTextFile::encode_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("back");   // what reading the bytes gives
-    QTest::newRow("ascii") << "ABC 123" << QByteArray("ABC 123") << "ABC 123";
-    QTest::newRow("accents") << QString::fromUtf8("áéíóúñÑ°¿")
-                             << QByteArray("\xE1\xE9\xED\xF3\xFA\xF1\xD1\xB0\xBF")
-                             << QString::fromUtf8("áéíóúñÑ°¿");
-    QTest::newRow("capitals") << QString::fromUtf8("ÁÉÍÓÚÜ")
-                              << QByteArray("\xC1\xC9\xCD\xD3\xDA\xDC")
-                              << QString::fromUtf8("ÁÉÍÓÚÜ");
-    QTest::newRow("quotes and euro") << QString::fromUtf8("‘0’ €")
-                                     << QByteArray("\x91" "0\x92 \x80")
-                                     << QString::fromUtf8("‘0’ €");
-    QTest::newRow("outside code page") << QString::fromUtf8("aăb→c")
-                                       << QByteArray("a?b?c") << "a?b?c";
-    QTest::newRow("outside the plane") << QString::fromUtf8("x\U0001F600y")
-                                       << QByteArray("x?y") << "x?y";
-    QTest::newRow("empty") << QString() << QByteArray() << QString();
+    QTest::addColumn<QString>("back");
+    for (const Caso &c : casos())
+        QTest::newRow(c.nombre) << c.text << c.bytes << c.back;
 }
 
 void TstTextFile::encode()
@@ -53,6 +70,27 @@ void TstTextFile::encode()
     QFETCH(QString, back);
     QCOMPARE(textfile::toCp1252(text), bytes);
     QCOMPARE(textfile::fromCp1252(bytes), back);
+}
+
+// The converters are kept between calls: threads converting at the same
+// time, failures in the middle of a text included, each get their own text.
+void TstTextFile::encodeFromThreads()
+{
+    const QList<Caso> todos = casos();
+    std::atomic<int> errores{0};
+    std::vector<std::thread> hilos;
+    for (int h = 0; h < 6; ++h) {
+        hilos.emplace_back([&todos, &errores, h] {
+            for (int vuelta = 0; vuelta < 300; ++vuelta) {
+                const Caso &c = todos.at((vuelta + h) % todos.size());
+                if (textfile::toCp1252(c.text) != c.bytes || textfile::fromCp1252(c.bytes) != c.back)
+                    ++errores;
+            }
+        });
+    }
+    for (std::thread &t : hilos)
+        t.join();
+    QCOMPARE(errores.load(), 0);
 }
 
 void TstTextFile::undefinedBytes()

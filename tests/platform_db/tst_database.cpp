@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -182,6 +184,134 @@ private slots:
         } catch (const DbError &e) {
             QCOMPARE(e.number, 3075);
         }
+    }
+
+    // A statement run again with other values finds what a fresh one would:
+    // no value of an earlier run stays bound.
+    void sentenciaRepetidaConOtrosValores()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        agregarCab(*db, QStringLiteral("20000000002"));
+        const QString sql = QStringLiteral("SELECT count(*) FROM CAB WHERE DOC_ID_D = ?");
+        const QList<QPair<QVariant, int>> corridas = {
+            {QStringLiteral("20000000001"), 1}, {QStringLiteral("20000000003"), 0},
+            {QVariant(), 0},                    {QStringLiteral("20000000002"), 1},
+        };
+        for (const auto &c : corridas)
+            QCOMPARE(db->scalar(sql, {c.first}).toInt(), c.second);
+        // Rows added through one statement, one run per row, each with its own values.
+        db->addNewAll(QStringLiteral("CLAVES"), {{{"Usuario", "A"}, {"Tipo", "0"}}, {{"Usuario", "B"}, {"Tipo", QVariant()}}});
+        const QList<QSqlRecord> claves = db->select(QStringLiteral("SELECT Usuario, Tipo FROM CLAVES ORDER BY 1"));
+        QCOMPARE(claves.size(), 2);
+        QCOMPARE(claves.at(0).value(1).toString(), QStringLiteral("0"));
+        QVERIFY(claves.at(1).value(1).isNull());
+    }
+
+    // A read that has ended holds no lock, however it ended: another program
+    // commits its write at once.
+    void lecturaTerminadaNoRetieneLaBase_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("comoExec");   // through exec(), which reads no row past the first
+        QTest::addColumn<bool>("falla");
+        QTest::newRow("select") << "SELECT DOC_ID_D FROM CAB" << false << false;
+        QTest::newRow("exec de un select") << "SELECT DOC_ID_D FROM CAB" << true << false;
+        QTest::newRow("select que falla en la segunda fila")
+            << "SELECT CASE WHEN DOC_ID_D = '20000000002' THEN abs(-9223372036854775807 - 1) ELSE 1 END FROM CAB"
+            << false << true;
+    }
+    void lecturaTerminadaNoRetieneLaBase()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, comoExec);
+        QFETCH(bool, falla);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        agregarCab(*db, QStringLiteral("20000000002"));
+        for (int vez = 0; vez < 2; ++vez) {   // the second run reuses the statement
+            try {
+                if (comoExec)
+                    db->exec(sql);
+                else
+                    db->select(sql);
+                QVERIFY(!falla);
+            } catch (const DbError &e) {
+                QVERIFY2(falla, qPrintable(e.description));
+            }
+            try {
+                auto otro = env.abrir();
+                otro->setBusyTimeout(0);
+                Transaction t(*otro);
+                agregarCab(*otro, QStringLiteral("2100000000%1").arg(vez));
+                t.commit();
+            } catch (const DbError &e) {
+                QFAIL(qPrintable(QStringLiteral("the other program could not write: %1 %2").arg(e.number).arg(e.description)));
+            }
+        }
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 4);
+    }
+
+    // A statement already prepared fails as a fresh one would, with the
+    // same number.
+    void fallaDeUnaSentenciaYaPreparada_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("tabla borrada por otro programa") << "tabla" << 3075;
+        QTest::newRow("base bloqueada por otro programa") << "bloqueo" << 3051;
+        QTest::newRow("clave duplicada") << "clave" << 3022;
+    }
+    void fallaDeUnaSentenciaYaPreparada()
+    {
+        QFETCH(QString, caso);
+        QFETCH(int, numero);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->setBusyTimeout(100);
+        db->exec(QStringLiteral("CREATE TABLE PRUEBA (A TEXT UNIQUE)"));
+        const QString sql = QStringLiteral("INSERT INTO PRUEBA (A) VALUES (?)");
+        db->exec(sql, {QStringLiteral("uno")});
+        std::unique_ptr<testdb::BloqueoExclusivo> bloqueo;
+        if (caso == QLatin1String("tabla")) {
+            auto otro = env.abrir();
+            otro->exec(QStringLiteral("DROP TABLE PRUEBA"));
+        } else if (caso == QLatin1String("bloqueo")) {
+            bloqueo = std::make_unique<testdb::BloqueoExclusivo>(env.rutaBase);
+            QVERIFY(bloqueo->activo());
+        }
+        try {
+            db->exec(sql, {caso == QLatin1String("clave") ? QStringLiteral("uno") : QStringLiteral("dos")});
+            QFAIL("the statement ran");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, numero);
+        }
+        bloqueo.reset();
+        // And it runs again once the cause is gone.
+        if (caso == QLatin1String("bloqueo"))
+            QCOMPARE(db->exec(sql, {QStringLiteral("dos")}), 1);
+    }
+
+    // Closing the connection closes the file, with the statements it kept.
+    void cerrarCierraElArchivo()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("still in use")));
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 1);
+        const QString archivo = QFileInfo(env.rutaBase).canonicalFilePath();
+        auto abiertos = [&archivo] {
+            int n = 0;
+            for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files))
+                n += fd.symLinkTarget() == archivo;
+            return n;
+        };
+        QVERIFY(abiertos() > 0);
+        db.reset();
+        QCOMPARE(abiertos(), 0);
     }
 
     void traduccion_data()

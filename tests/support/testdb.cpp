@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <atomic>
 #include <chrono>
 
@@ -73,6 +74,24 @@ bool crearBase(const QString &path, QString *error)
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+QStringList sentenciasDe(Database &db, const std::function<void()> &llamada)
+{
+    QStringList l;
+    db.setFaultHook([&l](const QString &sql) { l << sql; });
+    llamada();
+    db.setFaultHook({});
+    return l;
+}
+
+QStringList plan(Database &db, const QString &sql)
+{
+    const QVariantList nulos(sql.count(QLatin1Char('?')), QVariant());
+    QStringList pasos;
+    for (const QSqlRecord &r : db.select(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, nulos))
+        pasos << r.value(QStringLiteral("detail")).toString();
+    return pasos;
 }
 
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,

@@ -11,6 +11,7 @@
 #include "platform/database.h"
 #include <QTemporaryDir>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -23,6 +24,14 @@ bool crearBase(const QString &path, QString *error = nullptr);
 
 // The CREATE statements of schema/qx000.sql, one per element.
 QStringList sentenciasEsquema();
+
+// The statements a call runs on db, in order (recorded by its fault hook,
+// which is put back to none afterwards).
+QStringList sentenciasDe(Database &db, const std::function<void()> &llamada);
+
+// The steps of the plan SQLite makes for sql, every value NULL (EXPLAIN
+// QUERY PLAN), e.g. "SEARCH B USING INDEX CONT_Usuario (Usuario=? AND ...)".
+QStringList plan(Database &db, const QString &sql);
 
 // Writes an INI file in Windows-1252 with CR LF lines:
 // [Options] SysPath, SysVersion, DBPath, DBName, SysMenu, SysUser.

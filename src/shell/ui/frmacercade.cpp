@@ -29,7 +29,7 @@ frmAcercade::frmAcercade(QWidget *parent) : QDialog(parent)
 
     Image1 = new QLabel(SSPanel1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(iconos::logotipo(64));
+    Image1->setPixmap(iconos::logotipo());
 
     auto *linea = new QFrame(SSPanel1);
     linea->setFrameShape(QFrame::HLine);

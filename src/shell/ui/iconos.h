@@ -1,6 +1,7 @@
 #pragma once
-// The toolbar images and the about box picture, drawn here so that the
-// program carries no image files.
+// The toolbar images, the about box picture and the main window's
+// background. They are drawn while the program is built (shell/dibujos), so
+// the program carries no image files and draws no lettering at start-up.
 #include <QIcon>
 #include <QPixmap>
 
@@ -12,5 +13,6 @@ QIcon imprimir();
 QIcon salir();
 QIcon numOrden();
 QIcon ayuda();
-QPixmap logotipo(int lado);
+QPixmap logotipo();   // 64 pixels
+QPixmap fondo();      // 360 x 200
 }

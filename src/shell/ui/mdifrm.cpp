@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
@@ -58,27 +57,6 @@ void comando(F &&f)
         msg::MsgBox(fTextoError(e.number, e.description), 0, QStringLiteral("Error"));
     }
 }
-
-QPixmap fondo()
-{
-    QPixmap px(360, 200);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.drawPixmap(0, 36, iconos::logotipo(128));
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(26);
-    p.setFont(f);
-    p.setPen(QColor(220, 230, 245));
-    p.drawText(QRectF(140, 50, 220, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Formulario 951"));
-    f.setPixelSize(16);
-    f.setBold(false);
-    p.setFont(f);
-    p.drawText(QRectF(140, 92, 220, 60), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Impuesto a la Renta 3ra. Categoría - 1998"));
-    return px;
-}
 }
 
 MDIFrm::MDIFrm(QWidget *parent) : QMainWindow(parent)
@@ -98,7 +76,7 @@ MDIFrm::MDIFrm(QWidget *parent) : QMainWindow(parent)
     Picture2->setPalette(pal);
     imgFondo = new QLabel(Picture2);
     imgFondo->setObjectName(QStringLiteral("imgFondo"));
-    imgFondo->setPixmap(fondo());
+    imgFondo->setPixmap(iconos::fondo());
     auto *centro = new QHBoxLayout(Picture2);
     centro->addWidget(imgFondo, 0, Qt::AlignCenter);
     setCentralWidget(Picture2);

@@ -1,0 +1,121 @@
+// 0951REP from exec to its end against the sqlite3 tool running the very
+// statements 0951REP ran, on a fresh copy of the same database each time,
+// alternating. The statements are taken from 0951REP itself first (a run with
+// trazasql preloaded), so the comparison follows them when they change.
+//
+//   build/bin/bench_constancia [corridas]          (200 by default)
+//   build/bin/bench_constancia --callgrind CARPETA (one run of each under
+//       valgrind --tool=callgrind: instructions, steady on a busy machine)
+#include "carpetahost.h"
+#include "procesos.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+int fallo(const QString &texto)
+{
+    std::fprintf(stderr, "bench_constancia: %s\n", texto.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const bool callgrind = args.value(0) == QLatin1String("--callgrind");
+    if (callgrind && args.size() < 2)
+        return fallo(QStringLiteral("--callgrind necesita la carpeta de los perfiles"));
+    const int corridas = !callgrind && !args.isEmpty() ? qMax(2, args.first().toInt()) : 200;
+    const QString cargaInicial = banco::carga();
+
+    banco::CarpetaHost host;
+    if (!host.valida())
+        return fallo(host.error());
+
+    const banco::Orden receptor{QStringLiteral(QX_PROGRAMA_0951REP), {banco::CarpetaHost::lineaConstancia()},
+                                {}, {}, {}};
+
+    // The statements, as 0951REP runs them today.
+    const QString sentencias = host.windir + QStringLiteral("../sentencias.sql");
+    host.restaurar();
+    banco::Orden trazado = receptor;
+    trazado.entorno << QStringLiteral("LD_PRELOAD=" QX_LIB_TRAZA) << QStringLiteral("QX_TRAZA_SQL=") + sentencias;
+    trazado.errores = host.windir + QStringLiteral("../errores.txt");
+    const banco::Medida t = banco::correr(trazado);
+    if (t.estado != 0) {
+        QFile e(trazado.errores);
+        e.open(QIODevice::ReadOnly);
+        return fallo(QStringLiteral("0951REP terminó con %1 en la corrida de muestra: %2")
+                         .arg(t.estado)
+                         .arg(QString::fromLocal8Bit(e.readAll())));
+    }
+    QFile f(sentencias);
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+        return fallo(QStringLiteral("la corrida de muestra no dejó sus sentencias en %1").arg(sentencias));
+    const QString texto = QString::fromUtf8(f.readAll());
+    f.close();
+    const int cuantas = texto.count(QStringLiteral(";\n"));
+
+    const banco::Orden herramienta{QStringLiteral("sqlite3"),
+                                   {QStringLiteral("-init"), QStringLiteral("/dev/null"), QStringLiteral("-batch"),
+                                    QStringLiteral("-bail"), host.base},
+                                   {}, sentencias, {}};
+
+    if (callgrind) {
+        const QString carpeta = QDir(args.at(1)).absolutePath();
+        QDir().mkpath(carpeta);
+        const banco::Orden *ordenes[2] = {&receptor, &herramienta};
+        const char *nombres[2] = {"0951REP", "sqlite3"};
+        qint64 cuenta[2];
+        for (int k = 0; k < 2; ++k) {
+            const QString perfil = carpeta + QStringLiteral("/callgrind.") + QLatin1String(nombres[k]);
+            host.restaurar();
+            const banco::Medida m = banco::correr(banco::bajoCallgrind(*ordenes[k], perfil));
+            cuenta[k] = banco::instrucciones(perfil);
+            if (m.estado != 0 || cuenta[k] <= 0)
+                return fallo(QStringLiteral("%1 bajo callgrind terminó con %2").arg(QLatin1String(nombres[k])).arg(m.estado));
+        }
+        QTextStream o(stdout);
+        o << "instrucciones de cada programa, de exec a su fin (callgrind), con las mismas " << cuantas
+          << " sentencias\n";
+        for (int k = 0; k < 2; ++k)
+            o << QString::fromLatin1(nombres[k]).leftJustified(10) << QString::number(cuenta[k]).rightJustified(14) << "\n";
+        o << "razón     " << QString::number(double(cuenta[0]) / double(cuenta[1]), 'f', 3).rightJustified(14) << "\n";
+        o << "perfiles en " << carpeta << "\n";
+        return 0;
+    }
+
+    banco::Serie series[2] = {{QStringLiteral("0951REP"), {}, {}}, {QStringLiteral("sqlite3"), {}, {}}};
+    const banco::Orden *ordenes[2] = {&receptor, &herramienta};
+    const int calentamiento = 5;
+    for (int i = 0; i < corridas + calentamiento; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const int cual = (i + k) % 2;   // each goes first every other time
+            if (!host.restaurar())
+                return fallo(QStringLiteral("no se pudo restaurar la base de datos"));
+            const banco::Medida m = banco::correr(*ordenes[cual]);
+            if (m.estado != 0)
+                return fallo(QStringLiteral("%1 terminó con %2").arg(series[cual].nombre).arg(m.estado));
+            if (i >= calentamiento) {
+                series[cual].pared << m.pared;
+                series[cual].cpu << m.cpu;
+            }
+        }
+    }
+
+    QTextStream o(stdout);
+    o << "0951REP frente a sqlite3 con las mismas " << cuantas << " sentencias, " << corridas
+      << " corridas alternadas de cada uno\n\n";
+    o << texto << "\n";
+    o << "carga (uptime) al empezar: " << cargaInicial << "; al terminar: " << banco::carga() << "\n\n";
+    o << banco::tabla(series[0], series[1]);
+    return 0;
+}
