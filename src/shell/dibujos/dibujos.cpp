@@ -20,6 +20,15 @@ QImage lienzo(int ancho, int alto, const std::function<void(QPainter &)> &pintar
     return im;
 }
 
+// The letters of the pictures, by name: drawn while building, they must not
+// take whatever font the building machine finds first.
+QFont letra()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
 QImage icono(const std::function<void(QPainter &)> &pintar)
 {
     return lienzo(kLado, kLado, pintar);
@@ -50,7 +59,7 @@ QImage logotipo(int lado)
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 70, 140));
         p.drawEllipse(QRectF(2, 2, lado - 4, lado - 4));
-        QFont f = p.font();
+        QFont f = letra();
         f.setBold(true);
         f.setPixelSize(lado / 2);
         p.setFont(f);
@@ -129,7 +138,7 @@ QImage numOrden()
 {
     return icono([](QPainter &p) {
         hoja(p);
-        QFont f = p.font();
+        QFont f = letra();
         f.setBold(true);
         f.setPixelSize(14);
         p.setFont(f);
@@ -168,7 +177,7 @@ QImage fondo()
 {
     return lienzo(360, 200, [](QPainter &p) {
         p.drawImage(0, 36, logotipo(128));
-        QFont f = p.font();
+        QFont f = letra();
         f.setBold(true);
         f.setPixelSize(26);
         p.setFont(f);
