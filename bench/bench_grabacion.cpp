@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -51,6 +52,28 @@ struct Banco {
     }
 };
 
+// This thread's user and system CPU, ms: the system part (the commit's
+// writes and sync) depends on the disk and the machine's load, the user part
+// is the code's own.
+struct CpuHilo {
+    double usuario = 0, sistema = 0;
+    static CpuHilo ahora()
+    {
+        rusage u{};
+        getrusage(RUSAGE_THREAD, &u);
+        auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+        return {ms(u.ru_utime), ms(u.ru_stime)};
+    }
+};
+
+// The counters of CPU per iteration since `desde`.
+void contarCpu(benchmark::State &state, const CpuHilo &desde)
+{
+    const CpuHilo hasta = CpuHilo::ahora();
+    state.counters["usuario_ms"] = benchmark::Counter(hasta.usuario - desde.usuario, benchmark::Counter::kAvgIterations);
+    state.counters["sistema_ms"] = benchmark::Counter(hasta.sistema - desde.sistema, benchmark::Counter::kAvgIterations);
+}
+
 Banco &banco()
 {
     static Banco b;
@@ -61,11 +84,13 @@ void BM_GrabarDeclaracion(benchmark::State &state)
 {
     Banco &b = banco();
     msg::ScriptedAnswerer a;
+    const CpuHilo cpu = CpuHilo::ahora();
     for (auto _ : state) {
         if (!CmdGrabar_Click(b.v, *b.db))
             state.SkipWithError("the save failed");
         a.clear();
     }
+    contarCpu(state, cpu);
     state.counters["filas_det"] = b.db->scalar(QStringLiteral("SELECT COUNT(*) FROM DET")).toInt();
 }
 BENCHMARK(BM_GrabarDeclaracion)->Unit(benchmark::kMillisecond);
@@ -86,6 +111,7 @@ void BM_TransaccionSqlite(benchmark::State &state)
             det << w.fFilaDet(d.codigo, d.valor);
     }
     const QString hoy = QDate::currentDate().toString(Qt::ISODate);
+    const CpuHilo cpu = CpuHilo::ahora();
     for (auto _ : state) {
         QSqlQuery q(h);
         q.exec(QStringLiteral("BEGIN"));
@@ -117,6 +143,7 @@ void BM_TransaccionSqlite(benchmark::State &state)
         }
         q.exec(QStringLiteral("COMMIT"));
     }
+    contarCpu(state, cpu);
     state.counters["filas_det"] = det.size();
 }
 BENCHMARK(BM_TransaccionSqlite)->Unit(benchmark::kMillisecond);

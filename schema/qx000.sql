@@ -161,3 +161,13 @@ CREATE TABLE SPOOL (
     tip_doc_d INTEGER,
     Doc_id_d  TEXT COLLATE NOCASE
 );
+-- The registration's reads: the highest Secuencia of a report code, and the
+-- highest number of the names the numbering gives, with the guard against a
+-- repeated name (the expression is the one the programs query, to the
+-- letter; other names are left out). IF NOT EXISTS, as CONT's.
+CREATE INDEX IF NOT EXISTS SPOOL_Secuencia ON SPOOL (CodRep, Secuencia);
+CREATE INDEX IF NOT EXISTS SPOOL_Numero ON SPOOL (
+    (CASE WHEN substr(Archivo, 1, 8) GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]'
+     THEN CAST(substr(Archivo, 1, 8) AS INTEGER) END))
+    WHERE CASE WHEN substr(Archivo, 1, 8) GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]'
+          THEN CAST(substr(Archivo, 1, 8) AS INTEGER) END IS NOT NULL;

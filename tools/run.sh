@@ -17,6 +17,7 @@ fuentes() { find CMakeLists.txt src schema -type f -printf '%p %s %T@\n' | LC_AL
 HECHO=build/.run-fuentes
 ANTES="$(fuentes)"
 if [ ! -x build/bin/velantis ] || [ ! -x build/bin/Qx381 ] || [ ! -x build/bin/0951REP ] \
+   || [ ! -f build/bin/libqximpresora.so ] \
    || [ "$(cat "$HECHO" 2>/dev/null)" != "$ANTES" ]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build build -j"$(nproc)" --target velantis Qx381 0951REP

@@ -21,6 +21,15 @@ namespace {
 
 const QString kPrefijo = QStringLiteral(".qx-");
 const QString kSufijo = QStringLiteral(".tmp");
+// The temporaries live apart from the files of the folder, which a report
+// folder keeps by the thousand: the cleaning lists them alone. A subfolder,
+// so that they stay on the folder's file system for the atomic rename.
+const QString kSubcarpeta = QStringLiteral(".qx-temporales");
+
+QString fSubcarpeta(const QString &carpeta)
+{
+    return QDir(carpeta).absoluteFilePath(kSubcarpeta);
+}
 
 enum NumeroError { ErrorES = 57, DiscoLleno = 61, AccesoRuta = 75, RutaNoEncontrada = 76 };
 
@@ -99,9 +108,21 @@ ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
     const QDir dir(carpeta);
     if (!dir.exists())
         throw ErrorArchivo(RutaNoEncontrada, QStringLiteral("No se encontró la carpeta '%1'.").arg(carpeta));
+    const QString sub = fSubcarpeta(carpeta);
+    const QByteArray nativa = fNativo(sub);
+    struct stat padre {};
+    // Made as open to others as the folder itself, for every program that
+    // writes there.
+    if (::mkdir(nativa.constData(), 0700) == 0) {
+        if (::stat(fNativo(carpeta).constData(), &padre) == 0)
+            ::chmod(nativa.constData(), padre.st_mode & 07777);
+    } else if (errno != EEXIST) {
+        throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
+                     QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errno);
+    }
     QString ruta;
     int errnum = 0;
-    const int fd = heldfile::create(carpeta, kPrefijo, kSufijo, &ruta, &errnum);
+    const int fd = heldfile::create(sub, kPrefijo, kSufijo, &ruta, &errnum);
     if (fd < 0)
         throw fError(errnum == ENOENT || errnum == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
                      QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errnum);
@@ -150,12 +171,22 @@ void ArchivoTemporal::publicar(const QString &destino)
     if (Diario::actual()) {
         // Keep the file about to be replaced, so that a failed registration
         // can put it back.
-        QFile previo(destino);
         if (QFileInfo(destino).isFile()) {
-            if (!previo.open(QIODevice::ReadOnly))
-                throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
-            hecha.anterior = std::make_unique<ArchivoTemporal>(QFileInfo(destino).absolutePath());
-            hecha.anterior->escribir(previo.readAll());
+            // A second name for it costs nothing; a copy only when the file is
+            // held by another program, or cannot be linked there.
+            const QString carpeta = QFileInfo(destino).absolutePath();
+            QString ruta;
+            int errnum = 0;
+            const int fd = heldfile::createLink(destino, fSubcarpeta(carpeta), kPrefijo, kSufijo, &ruta, &errnum);
+            if (fd >= 0) {
+                hecha.anterior.reset(new ArchivoTemporal(fd, ruta));
+            } else {
+                QFile previo(destino);
+                if (!previo.open(QIODevice::ReadOnly))
+                    throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
+                hecha.anterior = std::make_unique<ArchivoTemporal>(carpeta);
+                hecha.anterior->escribir(previo.readAll());
+            }
         }
     }
     if (::rename(fNativo(m_ruta).constData(), nativo.constData()) != 0)
@@ -169,7 +200,16 @@ void ArchivoTemporal::publicar(const QString &destino)
 
 int ArchivoTemporal::limpiarHuerfanos(const QString &carpeta)
 {
-    return heldfile::removeOrphans(carpeta, kPrefijo, kSufijo);
+    return heldfile::removeOrphans(fSubcarpeta(carpeta), kPrefijo, kSufijo);
+}
+
+QString ArchivoTemporal::subcarpeta(const QString &carpeta)
+{
+    return fSubcarpeta(carpeta);
+}
+
+ArchivoTemporal::ArchivoTemporal(int fd, const QString &ruta) : m_ruta(ruta), m_fd(fd)
+{
 }
 
 QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,

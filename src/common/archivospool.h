@@ -6,7 +6,7 @@
 // name by an atomic rename only when it is complete. A spooled file gets its
 // SPOOL row and its name in one transaction:
 //
-//   ArchivoTemporal guion(gsRutaRpt);            // ".qx-<random>.tmp" in RPT/
+//   ArchivoTemporal guion(gsRutaRpt);            // RPT/.qx-temporales/.qx-<random>.tmp
 //   guion.escribirLineas(lineas);                // as often as needed
 //   const QString archivo = fRegistrarYPublicar(db, "PR0003", 6, sRuc, gsUsuario, "tip_doc_d",
 //       [&](const QString &nombre) { guion.publicar(gsRutaRpt + nombre); });
@@ -33,7 +33,8 @@ struct ErrorArchivo : std::runtime_error {
     QString descripcion;
 };
 
-// A file being composed in its destination folder under a hidden name
+// A file being composed in its destination folder's hidden subfolder
+// ".qx-temporales" (made when first needed), under a name
 // ".qx-<random>.tmp" (never *.PRN, *.txt or *.TXT). The process holds an
 // exclusive flock on it while the object lives, so the kernel tells whether
 // its owner still runs; the destructor removes it unless it was published.
@@ -60,17 +61,23 @@ public:
 
     // Flushes the file to disk and renames it onto destino in one step; an
     // existing file of that name is replaced. Inside the callback of
-    // fRegistrarYPublicar the file it replaces is kept until the commit, so
-    // that a failure puts it back. Raises ErrorArchivo (76 when the folder of
+    // fRegistrarYPublicar the file it replaces is kept until the commit (a
+    // second name of it among the temporaries), so that a failure puts it
+    // back as it was. Raises ErrorArchivo (76 when the folder of
     // destino does not exist, 75 otherwise); then nothing has changed.
     void publicar(const QString &destino);
 
-    // Removes the temporary files in the folder that no running process
+    // Removes the temporary files of the folder that no running process
     // holds (left by a killed run); returns how many. Files of living
-    // holders, this process's included, stay. Errors are passed over.
+    // holders, this process's included, stay. Errors are passed over. Only
+    // the temporaries are listed, not the folder's own files.
     static int limpiarHuerfanos(const QString &carpeta);
+    // Where the temporaries of the folder are.
+    static QString subcarpeta(const QString &carpeta);
 
 private:
+    ArchivoTemporal(int fd, const QString &ruta);   // a file already held
+
     QString m_ruta;
     int m_fd = -1;
     bool m_publicado = false;

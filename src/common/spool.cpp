@@ -5,7 +5,8 @@ namespace {
 
 // The number of a name this numbering gives (eight digits first), Null for
 // any other name. The next-number query and the guard against a repeated
-// name both go through this expression, which an index of SPOOL can hold.
+// name both go through this expression, which SPOOL's index SPOOL_Numero
+// holds (schema/qx000.sql): a change here is a change there.
 const QString kNumeroArchivo = QStringLiteral(
     "CASE WHEN substr(Archivo, 1, 8) GLOB '[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]'"
     " THEN CAST(substr(Archivo, 1, 8) AS INTEGER) END");
@@ -45,9 +46,10 @@ QString fRegistrarSpool(Database &db, const QString &sCodRep, const QVariant &ti
         QStringLiteral("Secuencia"));
     // Only the names this numbering gives count, compared as numbers: a
     // foreign "ABC.PRN" is passed over, and a short "0000009.PRN" does not
-    // outrank "00000010.PRN" as it would as text.
+    // outrank "00000010.PRN" as it would as text. The Nulls max() passes
+    // over anyway are named, so that the index of the numbers serves.
     const qint64 secRep = numeroLeido(
-        db.scalar(QStringLiteral("SELECT max(%1) AS SecRep FROM SPOOL").arg(kNumeroArchivo)),
+        db.scalar(QStringLiteral("SELECT max(%1) AS SecRep FROM SPOOL WHERE %1 IS NOT NULL").arg(kNumeroArchivo)),
         QStringLiteral("Archivo"));
     // Nine digits would read back as their first eight, a number already
     // given: the names end with 99999999.PRN.

@@ -50,6 +50,48 @@ int create(const QString &folder, const QString &prefix, const QString &suffix, 
     return -1;
 }
 
+int createLink(const QString &existing, const QString &folder, const QString &prefix, const QString &suffix,
+               QString *path, int *errnum)
+{
+    const QDir dir(folder);
+    const QByteArray from = QFile::encodeName(existing);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate =
+            dir.absoluteFilePath(prefix + QString::number(QRandomGenerator::system()->generate64(), 16) + suffix);
+        const QByteArray native = QFile::encodeName(candidate);
+        if (::link(from.constData(), native.constData()) != 0) {
+            if (errno == EEXIST || errno == EINTR)
+                continue;
+            *errnum = errno;
+            return -1;
+        }
+        // Until it is held, a cleaner may take the new name for an orphan
+        // and remove it: then try again.
+        const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int e = errno;
+            ::close(fd);
+            if (e == EWOULDBLOCK) {
+                // The file itself is held (by its writer, or by a cleaner just now).
+                ::unlink(native.constData());
+                *errnum = EWOULDBLOCK;
+                return -1;
+            }
+            continue;
+        }
+        if (!sameFile(fd, native)) {
+            ::close(fd);
+            continue;
+        }
+        *path = candidate;
+        return fd;
+    }
+    *errnum = EEXIST;
+    return -1;
+}
+
 int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix)
 {
     int removed = 0;

@@ -11,6 +11,14 @@ namespace heldfile {
 // the path in *path; -1 with the failure's errno in *errnum.
 int create(const QString &folder, const QString &prefix, const QString &suffix, QString *path, int *errnum);
 
+// Gives the existing file a second name "<prefix><random><suffix>" in folder
+// (a hard link: nothing is copied; folder must be on the file's file system)
+// and holds it as create() does. Returns the descriptor and the new name in
+// *path; -1 with the failure's errno in *errnum (EWOULDBLOCK when another
+// process holds the file; then no name was added).
+int createLink(const QString &existing, const QString &folder, const QString &prefix, const QString &suffix,
+               QString *path, int *errnum);
+
 // Removes the files "<prefix>*<suffix>" of folder that no process holds, each
 // while holding it, so that nobody takes it up in between. Returns how many.
 int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix);

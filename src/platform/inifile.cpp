@@ -160,13 +160,15 @@ QString resolve(const QString &fileName)
     return folder + fileName;
 }
 
-QString GetPrivateProfileString(const QString &section, const QString &key,
-                                const QString &defaultValue, const QString &fileName)
+ProfileFile::ProfileFile(const QString &fileName) : m_read(readAll(resolve(fileName), &m_data))
 {
-    QByteArray data;
-    if (!readAll(resolve(fileName), &data))
+}
+
+QString ProfileFile::value(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    if (!m_read)
         return defaultValue;
-    const QList<Line> lines = splitLines(data);
+    const QList<Line> lines = splitLines(m_data);
     const qsizetype header = findSection(lines, section);
     if (header < 0)
         return defaultValue;
@@ -182,6 +184,12 @@ QString GetPrivateProfileString(const QString &section, const QString &key,
         return v;
     }
     return defaultValue;
+}
+
+QString GetPrivateProfileString(const QString &section, const QString &key,
+                                const QString &defaultValue, const QString &fileName)
+{
+    return ProfileFile(fileName).value(section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(const QString &section, const QString &key,

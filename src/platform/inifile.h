@@ -1,5 +1,6 @@
 #pragma once
 // The settings file, read and written as the legacy profile functions do.
+#include <QByteArray>
 #include <QString>
 
 namespace ini {
@@ -18,6 +19,17 @@ QString resolve(const QString &fileName);
 // missing file, section or key gives defaultValue.
 QString GetPrivateProfileString(const QString &section, const QString &key,
                                 const QString &defaultValue, const QString &fileName);
+
+// The settings file read once, for a program that reads several keys: each
+// value as GetPrivateProfileString gives it, from one reading of the file.
+class ProfileFile {
+public:
+    explicit ProfileFile(const QString &fileName);
+    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+private:
+    QByteArray m_data;
+    bool m_read = false;   // false when the file could not be read
+};
 
 // The key's line replaced in place or added at the end of its section (section
 // and file created when missing); every other byte of the file stays as it was;

@@ -8,6 +8,7 @@ QString descripcion(int numero)
     case ArgumentoNoValido:   return QStringLiteral("Llamada a procedimiento o argumento no válidos");
     case Desbordamiento:      return QStringLiteral("Desbordamiento");
     case TiposNoCoinciden:    return QStringLiteral("No coinciden los tipos");
+    case ErrorCargarBiblioteca: return QStringLiteral("Error al cargar la biblioteca DLL");
     case ArchivoNoEncontrado: return QStringLiteral("No se encontró el archivo");
     case ErrorEntradaSalida:  return QStringLiteral("Error de E/S en el dispositivo");
     case DiscoLleno:          return QStringLiteral("Disco lleno");

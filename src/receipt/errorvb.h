@@ -17,6 +17,7 @@ enum {
     ArgumentoNoValido = 5,
     Desbordamiento = 6,
     TiposNoCoinciden = 13,
+    ErrorCargarBiblioteca = 48,
     ArchivoNoEncontrado = 53,
     ErrorEntradaSalida = 57,
     DiscoLleno = 61,

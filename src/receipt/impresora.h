@@ -15,10 +15,13 @@ public:
     virtual void finDocumento() = 0;
 };
 
-// The system's default printer (QPrinter, high resolution, A4 portrait, lines
-// from the corner of the printable area as Qx381's printer has it: setUpPage)
-// or, when $QX_PRINTER_PDF names a folder, a PDF file "<documento>.pdf" there. Raises ErrorVB 482 when neither is at hand, or when the process
-// already runs a Qt application that has no GUI.
+// Qx381's printer (platform/impresora.h): the system's default printer, or,
+// when $QX_PRINTER_PDF names a folder, a PDF published there whole as
+// "<documento>.pdf" (never over another file: "<documento>-2.pdf"...) when
+// the document ends. The document starts at the first output. Raises ErrorVB
+// 482 when neither printer is at hand, or when the process already runs a Qt
+// application that has no GUI; 48 when the printer library cannot be loaded;
+// 57 when the PDF did not come out whole.
 std::unique_ptr<Impresora> fCrearImpresora(const QString &documento);
 
 // For tests: replaces the way the engine obtains its printer; returns the previous one.

@@ -31,9 +31,10 @@ const QString kSeccion = QStringLiteral("Options");
 struct FinPrograma { int estado; };
 
 // The legacy read gives at most 254 characters (a 255-character buffer).
-QString fLeerClave(const QString &clave)
+// Every key of a run comes from one reading of the file.
+QString fLeerClave(const ini::ProfileFile &ini, const QString &clave)
 {
-    return ini::GetPrivateProfileString(kSeccion, clave, QString(), kIni).left(254);
+    return ini.value(kSeccion, clave, QString()).left(254);
 }
 
 QString fDesdeCodigos(std::initializer_list<int> codigos)
@@ -106,15 +107,16 @@ bool AbrirBaseDatos()
 
 void LeerIni()
 {
-    gsSysPath = vb::Trim(fLeerClave(QStringLiteral("SysPath")));
+    const ini::ProfileFile ini(kIni);
+    gsSysPath = vb::Trim(fLeerClave(ini, QStringLiteral("SysPath")));
     if (gsSysPath.isEmpty() || !QDir::setCurrent(gsSysPath))
         errvb::lanzar(errvb::RutaNoEncontrada);
-    gsBaseDatos = vb::Trim(fLeerClave(QStringLiteral("DBPath")));
-    gsBaseDatos += vb::Trim(fLeerClave(QStringLiteral("DBName")));
+    gsBaseDatos = vb::Trim(fLeerClave(ini, QStringLiteral("DBPath")));
+    gsBaseDatos += vb::Trim(fLeerClave(ini, QStringLiteral("DBName")));
     AbrirBaseDatos();
     gsRutaRpt = gsSysPath + QStringLiteral("RPT/");
     gsRutaTmp = gsSysPath + QStringLiteral("TMP/");
-    gsUsuario = fLeerClave(QStringLiteral("SysUser"));
+    gsUsuario = fLeerClave(ini, QStringLiteral("SysUser"));
 }
 
 namespace {

@@ -244,7 +244,8 @@ bool pRenderizarGuion(const QString &entrada, const QString &sDestino, std::shar
         return true;
     } catch (const ErrorVB &e) {
         pMensajeImpresion(e);
-        gpImpresora.reset();   // what was printed so far is handed over as it stands
+        // A real printer gets what was printed so far; a PDF of it is not published.
+        gpImpresora.reset();
         descartar();
         return false;
     }

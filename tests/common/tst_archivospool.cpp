@@ -10,12 +10,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
 QStringList contenido(const QString &carpeta)
 {
-    return QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return testdb::archivos(carpeta);
 }
 
 QByteArray leer(const QString &ruta)
@@ -78,7 +79,8 @@ private slots:
             ArchivoTemporal t(dir.path());
             ruta = t.ruta();
             const QString nombre = QFileInfo(ruta).fileName();
-            QCOMPARE(QFileInfo(ruta).absolutePath(), QDir(dir.path()).absolutePath());
+            // apart from the folder's own files, in its hidden subfolder
+            QCOMPARE(QFileInfo(ruta).absolutePath(), QDir(dir.path()).absoluteFilePath(QStringLiteral(".qx-temporales")));
             QVERIFY2(nombre.startsWith(QLatin1String(".qx-")) && nombre.endsWith(QLatin1String(".tmp")),
                      qPrintable(nombre));
             t.escribirLineas({QStringLiteral("Constancia de presentación"), QString()});
@@ -248,6 +250,48 @@ private slots:
                                      QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
                                      [&](const QString &nombre) { guion.publicar(rpt + nombre); }),
                  QStringLiteral("00000001.PRN"));
+    }
+
+    // A replaced file that a failed registration puts back is the very file
+    // it was: its permissions and its time of change too, not a new copy of
+    // its bytes.
+    void reemplazadoVuelveComoEra()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        auto db = env.abrir();
+        const QString rpt = env.sysPath + QStringLiteral("RPT/");
+        const QString texto = rpt + QStringLiteral("0951199800A1.txt");
+        poner(texto, "texto anterior");
+        QVERIFY(QFile::setPermissions(texto, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        const QDateTime cambio(QDate(1999, 1, 4), QTime(9, 30));
+        {
+            QFile f(texto);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(cambio, QFileDevice::FileModificationTime));
+        }
+        struct stat antes {};
+        QCOMPARE(::stat(QFile::encodeName(texto).constData(), &antes), 0);
+        {
+            ArchivoTemporal nuevo(rpt);
+            nuevo.escribir("texto nuevo");
+            QVERIFY_THROWS_EXCEPTION(ErrorArchivo,
+                                     fRegistrarYPublicar(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20100066603"),
+                                                         QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
+                                                         [&](const QString &) {
+                                                             nuevo.publicar(texto);
+                                                             QCOMPARE(leer(texto), QByteArray("texto nuevo"));
+                                                             throw ErrorArchivo(75, QStringLiteral("sin acceso"));
+                                                         }));
+        }
+        QCOMPARE(leer(texto), QByteArray("texto anterior"));
+        struct stat despues {};
+        QCOMPARE(::stat(QFile::encodeName(texto).constData(), &despues), 0);
+        QCOMPARE(despues.st_ino, antes.st_ino);
+        QCOMPARE(despues.st_mode & 07777, mode_t(0600));
+        QCOMPARE(QFileInfo(texto).lastModified(), cambio);
+        QCOMPARE(contenido(rpt), QStringList{QStringLiteral("0951199800A1.txt")});
+        QCOMPARE(filasSpool(*db), 0);
     }
 };
 

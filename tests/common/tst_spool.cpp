@@ -170,6 +170,33 @@ private slots:
         QCOMPARE(filas(*db), int(existentes.size()));
     }
 
+    // Every read of a registration finds its rows through an index of SPOOL,
+    // so that it does not grow with the register: the report code's highest
+    // Secuencia, the highest number given and the guard against a repeated
+    // name. (A plain "SEARCH SPOOL", without an index, is SQLite's reading of
+    // the whole table for a max().)
+    void lecturasPorIndice()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregar(*db, {"PR0003", "000001", "00000001.PRN"});
+        const QStringList sentencias = testdb::sentenciasDe(*db, [&] {
+            fRegistrarSpool(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20000000001"), QStringLiteral("U"));
+        });
+        const QRegularExpression porIndice(QStringLiteral("^SEARCH SPOOL USING (COVERING )?INDEX SPOOL_"));
+        int lecturas = 0;
+        for (const QString &s : sentencias) {
+            if (!s.startsWith(QLatin1String("SELECT")))
+                continue;
+            ++lecturas;
+            const QStringList pasos = testdb::plan(*db, s);
+            QVERIFY2(!pasos.isEmpty(), qPrintable(s));
+            for (const QString &paso : pasos)
+                QVERIFY2(porIndice.match(paso).hasMatch(), qPrintable(s + QStringLiteral(": ") + paso));
+        }
+        QCOMPARE(lecturas, 3);
+    }
+
     void formaDelProgramaDeConstancias()
     {
         testdb::Entorno env;

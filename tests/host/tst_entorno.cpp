@@ -119,14 +119,15 @@ private slots:
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM CONT WHERE Usuario='PRUEBA'")).toInt(), 2);
     }
 
-    // A database made before the register's indexes were in the schema gets
+    // A database made before the registers' indexes were in the schema gets
     // them at the next start, its rows kept; one locked at that moment starts
     // as it is, and gets them at a later start.
     void indicesDeUnaBaseAnterior_data()
     {
         QTest::addColumn<bool>("bloqueada");
         QTest::addColumn<QStringList>("indices");
-        QTest::newRow("libre") << false << QStringList{"CONT_Documento", "CONT_Usuario"};
+        QTest::newRow("libre") << false
+                               << QStringList{"CONT_Documento", "CONT_Usuario", "SPOOL_Numero", "SPOOL_Secuencia"};
         QTest::newRow("bloqueada") << true << QStringList{};
     }
     void indicesDeUnaBaseAnterior()
@@ -140,7 +141,7 @@ private slots:
         auto indicesDe = [&e] {
             QStringList l;
             for (const QSqlRecord &r : Database::open(e.baseDatos)->select(
-                     QStringLiteral("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name='CONT'"
+                     QStringLiteral("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name IN ('CONT', 'SPOOL')"
                                     " AND sql IS NOT NULL ORDER BY name")))
                 l << r.value(0).toString();
             return l;

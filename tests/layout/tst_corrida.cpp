@@ -80,7 +80,7 @@ struct Base {
                                 " VALUES (?, 6, '1998', '0951', ?, ?)"),
                  {kRuc, casilla, valor});
     }
-    QStringList archivos() const { return QDir(rpt).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList archivos() const { return testdb::archivos(rpt); }
     QList<QStringList> spool() const
     {
         QList<QStringList> l;

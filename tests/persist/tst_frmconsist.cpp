@@ -3,7 +3,7 @@
 // page, and the document written as a PDF.
 #include "declaration/core/validacionlista.h"
 #include "declaration/ui/frmconsist.h"
-#include "platform/gui/impresora.h"
+#include "platform/impresora.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "shell/core/modglobal.h"

@@ -2,7 +2,7 @@
 // folder under its name only once it has been ended, so that a run that dies
 // or fails half-way leaves nothing that passes for a printed document.
 #include "../support/limitetamano.h"
-#include "platform/gui/impresora.h"
+#include "platform/impresora.h"
 #include "platform/heldfile.h"
 #include "platform/pdfcheck.h"
 #include <QDir>

@@ -63,7 +63,7 @@ struct Base {
         w.sCodReporte = QStringLiteral("PR0003");
     }
     QStringList pdfs() const { return QDir(pdf).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
-    QStringList guiones() const { return QDir(rpt).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList guiones() const { return testdb::archivos(rpt); }
     QStringList spool() const
     {
         QStringList l;

@@ -157,7 +157,7 @@ private slots:
         pVistaPrevia(2, false, enviada, d.aDatos);
 
         QVERIFY(i.mensajes.shown().isEmpty());
-        QCOMPARE(QDir(gsRutaRpt).entryList(QDir::Files | QDir::Hidden), QStringList{"00000001.PRN"});
+        QCOMPARE(testdb::archivos(gsRutaRpt), QStringList{"00000001.PRN"});
         QCOMPARE(fLeer(gsRutaRpt + QStringLiteral("00000001.PRN")), fLeer(base + QStringLiteral(".prn")));
         const QList<QSqlRecord> spool =
             db->select(QStringLiteral("SELECT CodRep, Secuencia, Archivo, Usuario, tip_doc_d, Doc_id_d FROM SPOOL"));

@@ -35,7 +35,7 @@ struct Impresion {
     }
     QStringList archivos() const
     {
-        return QDir(rpt).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        return testdb::archivos(rpt);
     }
     int filasSpool() const { return db->scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt(); }
 };
@@ -220,7 +220,7 @@ private slots:
                 motor.pImpritext(c);
             QVERIFY(motor.sArchivoGuion().isEmpty());
         }
-        QVERIFY(QDir(rpt).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(testdb::archivos(rpt).isEmpty());
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt(), 0);
         for (int p = 0; p < 3; ++p)
             QVERIFY2(!fTinta(paginas.pagina(p)).isNull(), qPrintable(QString::number(p)));

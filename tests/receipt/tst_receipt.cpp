@@ -94,7 +94,7 @@ QByteArray lineasCrLf(const QStringList &lineas)
 
 QStringList archivos(const QString &carpeta)
 {
-    return QDir(carpeta).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return testdb::archivos(carpeta);
 }
 
 // A host folder with its settings file and database.
@@ -236,6 +236,42 @@ private slots:
         QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), leer(h.rpt + kBase + QStringLiteral(".txt")));
         if (caso == QLatin1String("efectivo"))
             QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".PRN")), esperado(QStringLiteral("efectivo_guion.prn")));
+    }
+
+    // A receipt is written to files, never printed: the run loads Qt Core and
+    // Sql and what they need, none of the graphics stack (Qt Gui, Widgets,
+    // print support, X11, OpenGL, fonts) nor the printer library.
+    void sinBibliotecasGraficas()
+    {
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        QTemporaryDir registro;
+        QVERIFY(registro.isValid());
+        QProcess p;
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        entorno.insert(QStringLiteral("LD_DEBUG_OUTPUT"), registro.filePath(QStringLiteral("ld")));
+        p.setProcessEnvironment(entorno);
+        p.start(QStringLiteral(QX_BIN_DIR "/0951REP"), {kLinea});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QStringList cargadas;
+        const QRegularExpression archivo(QStringLiteral("\\bfile=(\\S+)"));
+        for (const QString &n : QDir(registro.path()).entryList(QDir::Files)) {
+            QFile f(registro.filePath(n));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            for (auto m = archivo.globalMatch(QString::fromLocal8Bit(f.readAll())); m.hasNext();)
+                cargadas << QFileInfo(m.next().captured(1)).fileName();
+        }
+        cargadas.removeDuplicates();
+        QVERIFY2(cargadas.contains(QStringLiteral("libQt6Core.so.6")), qPrintable(cargadas.join(QLatin1Char(' '))));
+        QVERIFY2(cargadas.contains(QStringLiteral("libQt6Sql.so.6")), qPrintable(cargadas.join(QLatin1Char(' '))));
+        const QRegularExpression grafica(QStringLiteral(
+            "^lib(Qt6Gui|Qt6Widgets|Qt6PrintSupport|Qt6XcbQpa|Qt6DBus|X11|xcb|EGL|GLX|GL|OpenGL|fontconfig|freetype|qximpresora)\\b"));
+        for (const QString &c : cargadas)
+            QVERIFY2(!grafica.match(c).hasMatch(), qPrintable(c));
+        QCOMPARE(archivos(h.rpt).size(), 3);
     }
 
     void variantes_data()
@@ -647,8 +683,9 @@ private slots:
         p.start(QStringLiteral(QX_BIN_DIR "/0951REP"), {kLinea});
         QVERIFY(p.waitForStarted());
         const QStringList patron = {QStringLiteral(".qx-*.tmp")};
+        const QString temporales = QStringLiteral(".qx-temporales");
         QDeadlineTimer plazo(30000);
-        while (QDir(h.tmp).entryList(patron, QDir::Files | QDir::Hidden).isEmpty() && !plazo.hasExpired()
+        while (QDir(h.tmp + temporales).entryList(patron, QDir::Files | QDir::Hidden).isEmpty() && !plazo.hasExpired()
                && p.state() == QProcess::Running)
             QThread::msleep(2);
         QCOMPARE(p.state(), QProcess::Running);
@@ -659,8 +696,8 @@ private slots:
 
         QCOMPARE(h.filasSpool(), 0);
         // graphic receipt, text receipt and its rendering; the copy for the host
-        QCOMPARE(QDir(h.rpt).entryList(patron, QDir::Files | QDir::Hidden).size(), 3);
-        QCOMPARE(QDir(h.tmp).entryList(patron, QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(h.rpt + temporales).entryList(patron, QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(QDir(h.tmp + temporales).entryList(patron, QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(archivos(h.rpt).size(), 3);
         QCOMPARE(archivos(h.tmp).size(), 1);
 

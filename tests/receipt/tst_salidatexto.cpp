@@ -4,6 +4,7 @@
 #include "receipt/main000.h"
 #include "receipt/salidatexto.h"
 
+#include "platform/impresora.h"
 #include "platform/msgbox.h"
 #include "../support/tintapdf.h"
 
@@ -61,7 +62,8 @@ class TstSalidaTexto : public QObject {
     // Hidden files the engine left in the report folder.
     QStringList temporales()
     {
-        return QDir(gsRutaRpt).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+        return QDir(gsRutaRpt).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden)
+               + QDir(gsRutaRpt + QStringLiteral(".qx-temporales")).entryList(QDir::Files | QDir::Hidden);
     }
 
 private slots:
@@ -266,6 +268,88 @@ private slots:
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page>")
                      + pdf.count("/Type /Page "),
                  2);
+    }
+
+    // The PDF comes out as Qx381's documents do: under its name only once
+    // whole, never over another file of that name ("D-2.pdf" then), and not
+    // at all from a rendering that stopped on an error half-way.
+    void pdfPublicado_data()
+    {
+        QTest::addColumn<QStringList>("guion");
+        QTest::addColumn<bool>("otroD");   // a D.pdf of someone else is there
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("quedan");
+        const QStringList bueno{QStringLiteral("uno"), QStringLiteral("dos")};
+        // "uno" reaches the document before the size overflows (error 6).
+        const QStringList roto{QStringLiteral("uno"), QStringLiteral("<!fontsize!>99999<!/fontsize!>"),
+                               QStringLiteral("dos")};
+        QTest::newRow("nuevo") << bueno << false << true << QStringList{"D.pdf"};
+        QTest::newRow("junto a otro del mismo nombre") << bueno << true << true << QStringList{"D-2.pdf", "D.pdf"};
+        QTest::newRow("detenido a medias") << roto << false << false << QStringList{};
+        QTest::newRow("detenido a medias junto a otro") << roto << true << false << QStringList{"D.pdf"};
+    }
+    void pdfPublicado()
+    {
+        QFETCH(QStringList, guion);
+        QFETCH(bool, otroD);
+        QFETCH(bool, ok);
+        QFETCH(QStringList, quedan);
+        setFabricaImpresora(nullptr);
+        QTemporaryDir carpeta;
+        const QString ajeno = carpeta.filePath(QStringLiteral("D.pdf"));
+        if (otroD) {
+            QFile f(ajeno);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("de otro");
+        }
+        qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
+        msg::ScriptedAnswerer mensajes;
+        this->guion(QStringLiteral("D.PRN"), guion);
+        const bool impreso = pImprimirReporte(QStringLiteral("D.PRN"), QStringLiteral("PRINTER"));
+        qunsetenv("QX_PRINTER_PDF");
+        QCOMPARE(impreso, ok);
+        QCOMPARE(mensajes.shown().size(), ok ? 0 : 1);
+        // hidden files included: nothing half-written is left either
+        QCOMPARE(QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), quedan);
+        if (otroD) {
+            QFile f(ajeno);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("de otro"));
+        }
+        for (const QString &nombre : quedan) {
+            if (otroD && nombre == QLatin1String("D.pdf"))
+                continue;
+            QFile f(carpeta.filePath(nombre));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().startsWith("%PDF"));
+        }
+    }
+
+    // Without the printer library beside the program a rendering for the
+    // printer stops with a message that says so; the printer is not taken
+    // for missing, and the next rendering with the library prints.
+    void sinBibliotecaDeImpresion()
+    {
+        setFabricaImpresora(nullptr);
+        QTemporaryDir carpeta;
+        qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
+        const QString falta = carpeta.filePath(QStringLiteral("no-esta/libqximpresora.so"));
+        const QString previa = Printer::setLibraryPath(falta);
+        msg::ScriptedAnswerer mensajes;
+        guion(QStringLiteral("B.PRN"), {QStringLiteral("uno")});
+        const bool impreso = pImprimirReporte(QStringLiteral("B.PRN"), QStringLiteral("PRINTER"));
+        Printer::setLibraryPath(previa);
+        const bool despues = pImprimirReporte(QStringLiteral("B.PRN"), QStringLiteral("PRINTER"));
+        qunsetenv("QX_PRINTER_PDF");
+        QVERIFY(!impreso);
+        QCOMPARE(mensajes.shown().size(), 1);
+        const QString esperado = QStringLiteral("Error Técnico : ( 48) No se pudo cargar la biblioteca de impresión '")
+                                 + falta + QStringLiteral("' (");
+        QVERIFY2(mensajes.shown()[0].text.startsWith(esperado), qPrintable(mensajes.shown()[0].text));
+        QCOMPARE(mensajes.shown()[0].title, QStringLiteral("Impresión"));
+        QVERIFY(despues);
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"B.pdf"});
     }
 
     // The lines start at the corner of the printable area, as on Qx381's

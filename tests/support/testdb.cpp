@@ -94,6 +94,15 @@ QStringList plan(Database &db, const QString &sql)
     return pasos;
 }
 
+QStringList archivos(const QString &carpeta)
+{
+    QStringList l = QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QString sub = QStringLiteral(".qx-temporales");
+    for (const QString &t : QDir(QDir(carpeta).filePath(sub)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
+        l << sub + QLatin1Char('/') + t;
+    return l;
+}
+
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,
                  const QString &dbName, const QString &sysUser)
 {

@@ -33,6 +33,12 @@ QStringList sentenciasDe(Database &db, const std::function<void()> &llamada);
 // QUERY PLAN), e.g. "SEARCH B USING INDEX CONT_Usuario (Usuario=? AND ...)".
 QStringList plan(Database &db, const QString &sql);
 
+// The files of a folder by name, hidden ones included, and after them the
+// temporaries that the programs compose there (its subfolder
+// ".qx-temporales"), as ".qx-temporales/<name>": a test sees what a run
+// left anywhere in the folder.
+QStringList archivos(const QString &carpeta);
+
 // Writes an INI file in Windows-1252 with CR LF lines:
 // [Options] SysPath, SysVersion, DBPath, DBName, SysMenu, SysUser.
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,

@@ -1,6 +1,6 @@
 #include "frmconsist.h"
 #include "declaration/core/validacionlista.h"
-#include "platform/gui/impresora.h"
+#include "platform/impresora.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
@@ -111,7 +111,10 @@ void pImprimirInconsistencias()
     Printer impresora;
     if (!impresora.begin(QStringLiteral("Inconsistencias"))) {
         fin();
-        msg::MsgBox(QStringLiteral("No existe una impresora seleccionada.Verifique."), 16, titulo);
+        msg::MsgBox(impresora.libraryMissing()
+                        ? QStringLiteral("Error Técnico : (48) ") + impresora.errorString()
+                        : QStringLiteral("No existe una impresora seleccionada.Verifique."),
+                    16, titulo);
         return;
     }
     for (const OrdenImpresion &o : fHojasInconsistencias(lineas, QDateTime::currentDateTime())) {

@@ -23,8 +23,11 @@ DestinoImpresora::~DestinoImpresora()
 LienzoTwips &DestinoImpresora::hoja(int)
 {
     if (!m_lienzo) {
-        if (!m_impresora.begin(m_documento))
+        if (!m_impresora.begin(m_documento)) {
+            if (m_impresora.libraryMissing())
+                throw fErrorImpresora(m_impresora);
             throw ErrorEjecucion(484, QStringLiteral("Impresora no disponible"));
+        }
         m_lienzo = std::make_unique<LienzoTwips>(*m_impresora.painter(), m_impresora.resolution() / 1440.0);
     }
     return *m_lienzo;

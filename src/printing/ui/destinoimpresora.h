@@ -3,7 +3,7 @@
 // drawing, every page index draws on the current page, and the printer's
 // failures become the legacy errors 484 (no printer) and 482 (printer error,
 // with the printer's own description: a PDF not written whole, for one).
-#include "platform/gui/impresora.h"
+#include "platform/impresora.h"
 #include "printing/core/destinoimpresion.h"
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "impresora.h"
+#include "platform/motorimpresora.h"
 #include "platform/heldfile.h"
 #include "platform/noreplace.h"
 #include "platform/pdfcheck.h"
@@ -6,9 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <cerrno>
@@ -63,8 +67,10 @@ bool writtenWhole(int fd, int *errnum)
     return pdfWhole(bytes);
 }
 
-} // namespace
 
+// A4 portrait, position 0 at the corner of the printable area: a real
+// printer's own margins; a PDF 0.25 in (360 twips) inside each paper edge.
+// Called once the output is chosen.
 void setUpPage(QPrinter &printer)
 {
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -78,22 +84,59 @@ void setUpPage(QPrinter &printer)
     }
 }
 
-Printer::Printer()
-{
-    m_font = QFont(QStringLiteral("Courier New"));
-    m_font.setStyleHint(QFont::Monospace);
-    m_font.setPointSizeF(8);
-}
+class MotorQt : public MotorImpresora {
+public:
+    MotorQt()
+    {
+        m_font = QFont(QStringLiteral("Courier New"));
+        m_font.setStyleHint(QFont::Monospace);
+        m_font.setPointSizeF(8);
+    }
+    ~MotorQt() override
+    {
+        if (m_painter.isActive())
+            m_painter.end();
+        // A PDF never published is no printed document.
+        dropPartial();
+    }
 
-Printer::~Printer()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-    // A PDF never published is no printed document.
-    dropPartial();
-}
+    bool begin(const QString &document) override;
+    bool isActive() const override { return m_painter.isActive(); }
+    void setFont(const QString &name, bool bold, double pointSize, bool italic, bool underline) override;
+    void setLineWidth(int deviceUnits) override { m_lineWidth = deviceUnits; }
+    void printText(int xTwips, int yTwips, const QString &text) override;
+    bool printLine(const QString &text) override;
+    void drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips) override;
+    bool newPage() override;
+    bool finish() override;
+    bool publish() override;
+    bool abort() override;
+    QPainter *painter() override { return m_painter.isActive() ? &m_painter : nullptr; }
+    int resolution() const override { return m_printer ? m_printer->resolution() : 0; }
+    QString pdfFile() const override { return m_pdf; }
+    QString errorString() const override { return m_error; }
 
-void Printer::dropPartial()
+private:
+    double toDevice(int twips) const { return static_cast<double>(twips) * resolution() / 1440.0; }
+    void dropPartial();
+    void releasePartial();
+    bool fail(const QString &error);
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    int m_lineWidth = 1;
+    qreal m_lineY = 0;   // printLine's next line, device units below the printable area's top
+    QString m_document;
+    QString m_folder;   // the PDF folder ("" on a real printer)
+    QString m_pdf;
+    QString m_error;
+    // The hidden file the PDF is written into until publish() names it m_pdf.
+    QString m_partial;
+    int m_partialHeld = -1;   // held while the PDF is ours (see heldfile.h)
+    bool m_finished = false;  // finish() succeeded and publish() is to come
+};
+
+void MotorQt::dropPartial()
 {
     if (!m_partial.isEmpty())
         QFile::remove(m_partial);
@@ -102,25 +145,20 @@ void Printer::dropPartial()
     releasePartial();
 }
 
-void Printer::releasePartial()
+void MotorQt::releasePartial()
 {
     if (m_partialHeld >= 0)
         ::close(m_partialHeld);
     m_partialHeld = -1;
 }
 
-bool Printer::fail(const QString &error)
+bool MotorQt::fail(const QString &error)
 {
     m_error = error;
     return false;
 }
 
-bool Printer::available()
-{
-    return !pdfFolder().isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
-}
-
-bool Printer::begin(const QString &document)
+bool MotorQt::begin(const QString &document)
 {
     if (m_painter.isActive())
         m_painter.end();
@@ -128,6 +166,7 @@ bool Printer::begin(const QString &document)
     m_error.clear();
     dropPartial();
     m_document = document;
+    m_lineY = 0;
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_folder = pdfFolder();
     if (!m_folder.isEmpty()) {
@@ -159,28 +198,20 @@ bool Printer::begin(const QString &document)
     return true;
 }
 
-void Printer::setFont(const QString &name, bool bold, double pointSize)
+void MotorQt::setFont(const QString &name, bool bold, double pointSize, bool italic, bool underline)
 {
     m_font = QFont(name);
     m_font.setStyleHint(QFont::Monospace);
     m_font.setBold(bold);
+    m_font.setItalic(italic);
+    m_font.setUnderline(underline);
     if (pointSize > 0)
         m_font.setPointSizeF(pointSize);
     if (m_painter.isActive())
         m_painter.setFont(m_font);
 }
 
-int Printer::resolution() const
-{
-    return m_printer ? m_printer->resolution() : 0;
-}
-
-double Printer::toDevice(int twips) const
-{
-    return static_cast<double>(twips) * resolution() / 1440.0;
-}
-
-void Printer::printText(int xTwips, int yTwips, const QString &text)
+void MotorQt::printText(int xTwips, int yTwips, const QString &text)
 {
     if (!m_painter.isActive())
         return;
@@ -188,7 +219,7 @@ void Printer::printText(int xTwips, int yTwips, const QString &text)
     m_painter.drawText(QPointF(toDevice(xTwips), toDevice(yTwips) + fm.ascent()), text);
 }
 
-void Printer::drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips)
+void MotorQt::drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips)
 {
     if (!m_painter.isActive())
         return;
@@ -198,12 +229,29 @@ void Printer::drawLine(int x1Twips, int y1Twips, int x2Twips, int y2Twips)
     m_painter.drawLine(QPointF(toDevice(x1Twips), toDevice(y1Twips)), QPointF(toDevice(x2Twips), toDevice(y2Twips)));
 }
 
-bool Printer::newPage()
+bool MotorQt::printLine(const QString &text)
 {
+    if (!m_painter.isActive())
+        return false;
+    const QFontMetricsF fm(m_painter.font(), m_printer.get());
+    // As the legacy printer does, a line that does not fit the printable
+    // area goes to a new page.
+    const qreal page = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    if (m_lineY > 0 && m_lineY + fm.height() > page && !newPage())
+        return false;
+    if (!text.isEmpty())
+        m_painter.drawText(QPointF(0, m_lineY + fm.ascent()), text);
+    m_lineY += fm.height();
+    return true;
+}
+
+bool MotorQt::newPage()
+{
+    m_lineY = 0;
     return m_printer && m_painter.isActive() && m_printer->newPage();
 }
 
-bool Printer::finish()
+bool MotorQt::finish()
 {
     m_error.clear();
     if (!m_painter.isActive())
@@ -223,7 +271,7 @@ bool Printer::finish()
     return true;
 }
 
-bool Printer::publish()
+bool MotorQt::publish()
 {
     if (!m_finished)
         return true;
@@ -247,12 +295,7 @@ bool Printer::publish()
     return fail(QStringLiteral("no queda un nombre libre para el documento en la carpeta '%1'.").arg(m_folder));
 }
 
-bool Printer::end()
-{
-    return finish() && publish();
-}
-
-bool Printer::abort()
+bool MotorQt::abort()
 {
     if (m_painter.isActive()) {
         // Qt's PDF engine cannot cancel: end it and take the file back. (A
@@ -276,4 +319,41 @@ bool Printer::abort()
     m_pdf.clear();
     releasePartial();
     return true;
+}
+
+} // namespace
+
+extern "C" {
+
+Q_DECL_EXPORT int qx_version_motor_impresora()
+{
+    return kVersionMotorImpresora;
+}
+
+Q_DECL_EXPORT MotorImpresora *qx_crear_motor_impresora(QString *error)
+{
+    // Painting needs a GUI application. A program without one of its own (the
+    // receipt program's tests) gets one on the offscreen platform, so that no
+    // display is required; one that already runs a Qt application without a
+    // GUI cannot print.
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        if (!qobject_cast<QGuiApplication *>(app)) {
+            *error = QStringLiteral("El programa no tiene interfaz gráfica con la que imprimir.");
+            return nullptr;
+        }
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char nombre[] = "qx";
+        static char *argv[] = {nombre, nullptr};
+        new QGuiApplication(argc, argv);   // lives until the process ends
+    }
+    return new MotorQt;
+}
+
+Q_DECL_EXPORT bool qx_impresora_disponible()
+{
+    return !pdfFolder().isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+}
+
 }
