@@ -4,6 +4,7 @@
 #include "host/referencia.h"
 #include "platform/database.h"
 #include "platform/inifile.h"
+#include "platform/sqlitedriver.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ bool crearTablas(const QString &ruta, QString *error)
     const QString conexion = QStringLiteral("velantis-esquema-%1").arg(++n);
     bool ok = true;
     {
-        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
+        QSqlDatabase h = sqlite::addConnection(conexion);
         h.setDatabaseName(ruta);
         if (!h.open()) {
             *error = h.lastError().text();

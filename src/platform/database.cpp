@@ -1,4 +1,5 @@
 #include "platform/database.h"
+#include "platform/sqlitedriver.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -96,7 +97,7 @@ std::shared_ptr<Database> Database::open(const QString &path, const QString &wor
     db->m_connection = QStringLiteral("qxdb-%1").arg(g_connectionCounter.fetchAndAddRelaxed(1) + 1);
 
     {
-        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), db->m_connection);
+        QSqlDatabase h = sqlite::addConnection(db->m_connection);
         // mode=rw: read-write and never create, whatever the driver's own default.
         QString uri = QUrl::fromLocalFile(fi.absoluteFilePath()).toString(QUrl::FullyEncoded);
         uri += QStringLiteral("?mode=rw");
