@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -95,11 +96,23 @@ int createLink(const QString &existing, const QString &folder, const QString &pr
 int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix)
 {
     int removed = 0;
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({prefix + QStringLiteral("*") + suffix}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        const QByteArray native = QFile::encodeName(dir.absoluteFilePath(name));
+    // The names read straight from the folder: a name filter would compile
+    // a regular expression, costlier than the whole listing.
+    const QByteArray base = QFile::encodeName(QDir(folder).absolutePath()) + '/';
+    const QByteArray pre = QFile::encodeName(prefix), suf = QFile::encodeName(suffix);
+    QList<QByteArray> names;
+    if (DIR *d = ::opendir(base.constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            if (e->d_type != DT_REG && e->d_type != DT_UNKNOWN)
+                continue;
+            const QByteArray name(e->d_name);
+            if (name.size() >= pre.size() + suf.size() && name.startsWith(pre) && name.endsWith(suf))
+                names << name;
+        }
+        ::closedir(d);
+    }
+    for (const QByteArray &name : names) {
+        const QByteArray native = base + name;
         const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
             continue;

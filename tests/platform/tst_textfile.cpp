@@ -1,6 +1,7 @@
 // Byte values are those of the Windows-1252 code page table.
 #include <QtTest>
 #include <atomic>
+#include <iconv.h>
 #include <thread>
 #include <vector>
 
@@ -13,6 +14,7 @@ private slots:
     void encode();
     void encodeFromThreads();
     void undefinedBytes();
+    void likeTheCLibrary();
     void writeLinesBytes();
     void writeTextBytes();
     void appendCreatesAndAppends();
@@ -101,6 +103,62 @@ void TstTextFile::undefinedBytes()
     QCOMPARE(s.size(), 3);
     QCOMPARE(s.at(1).unicode(), ushort(0x81));
     QCOMPARE(s.at(2), QChar(0xF1));
+}
+
+// Every character and every byte converts as the C library's Windows-1252
+// converter has it, which the host's files were written with: a character
+// it lacks becomes one '?', an undefined byte its control character.
+void TstTextFile::likeTheCLibrary()
+{
+    iconv_t hacia = iconv_open("WINDOWS-1252", "UTF-16LE");
+    iconv_t desde = iconv_open("UTF-16LE", "WINDOWS-1252");
+    QVERIFY(hacia != reinterpret_cast<iconv_t>(-1) && desde != reinterpret_cast<iconv_t>(-1));
+    auto convertir = [](iconv_t cd, const QByteArray &entrada, QByteArray *salida) {
+        QByteArray in = entrada;
+        char buf[16];
+        char *i = in.data(), *o = buf;
+        size_t li = size_t(in.size()), lo = sizeof buf;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool ok = iconv(cd, &i, &li, &o, &lo) != size_t(-1) && li == 0;
+        *salida = QByteArray(buf, int(o - buf));
+        return ok;
+    };
+    int distintos = 0;
+    QStringList ejemplos;
+    QList<char32_t> puntos;
+    for (char32_t u = 0; u <= 0xFFFF; ++u) {
+        if (u < 0xD800 || u > 0xDFFF)
+            puntos << u;
+    }
+    puntos << 0x1F600 << 0x10FFFF;
+    for (const char32_t u : puntos) {
+        const QString texto = QString::fromUcs4(&u, 1);
+        QByteArray esperado;
+        if (!convertir(hacia, QByteArray(reinterpret_cast<const char *>(texto.utf16()), int(texto.size() * 2)), &esperado))
+            esperado = "?";
+        if (textfile::toCp1252(texto) != esperado) {
+            ++distintos;
+            if (ejemplos.size() < 5)
+                ejemplos << QString::number(uint(u), 16);
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, char(b));
+        QByteArray utf16;
+        QString esperado = convertir(desde, byte, &utf16)
+                               ? QString(reinterpret_cast<const QChar *>(utf16.constData()), utf16.size() / 2)
+                               : QString(QChar(b));
+        if (textfile::fromCp1252(byte) != esperado) {
+            ++distintos;
+            if (ejemplos.size() < 10)
+                ejemplos << QStringLiteral("byte %1").arg(b, 0, 16);
+        }
+    }
+    iconv_close(hacia);
+    iconv_close(desde);
+    QVERIFY2(distintos == 0, qPrintable(ejemplos.join(QLatin1Char(' '))));
+    // A lone half of a pair is no character either.
+    QCOMPARE(textfile::toCp1252(QString(QChar(0xD800)) + QLatin1Char('a')), QByteArray("?a"));
 }
 
 void TstTextFile::writeLinesBytes()
