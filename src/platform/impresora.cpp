@@ -41,7 +41,11 @@ const Entradas &entradas()
     if (it != abiertas.end())
         return *it;
     Entradas e;
-    auto *lib = new QLibrary(ruta);   // never unloaded
+    // The object may go: without an explicit unload() the library stays
+    // loaded, and the hint keeps any other user from unloading it.
+    QLibrary biblioteca(ruta);
+    biblioteca.setLoadHints(QLibrary::PreventUnloadHint);
+    QLibrary *lib = &biblioteca;
     auto sinBiblioteca = [&](const QString &causa) {
         e.error = QStringLiteral("No se pudo cargar la biblioteca de impresión '%1' (%2).").arg(ruta, causa);
     };
