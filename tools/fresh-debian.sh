@@ -172,7 +172,9 @@ preparar_raiz() {   # preparar_raiz NAME LOG
   # No services started by package scripts: nothing may outlive the check.
   printf '#!/bin/sh\nexit 101\n' >"$RAIZ/usr/sbin/policy-rc.d"
   chmod 755 "$RAIZ/usr/sbin/policy-rc.d"
-  git clone --quiet --no-hardlinks "$REPO" "$RAIZ/root/qx381"
+  # Exactly the commit reported, even if the checkout moves on meanwhile.
+  git clone --quiet --no-hardlinks --no-checkout "$REPO" "$RAIZ/root/qx381"
+  git -C "$RAIZ/root/qx381" checkout --quiet --detach "$COMMIT"
   montar /proc -t proc proc
   montar /sys -t sysfs sysfs
   montar /dev --bind /dev
