@@ -201,9 +201,11 @@ public:
     void run(const QVariantList &params)
     {
         QSqlQuery &q = query();
-        for (int i = 0; i < params.size(); ++i)
-            q.bindValue(i, Database::bindable(params.at(i)));
-        if (!q.exec())
+        QVariantList valores;
+        valores.reserve(params.size());
+        for (const QVariant &p : params)
+            valores << Database::bindable(p);
+        if (!sqlite::execWith(q, valores))
             throw Database::translate(q.lastError());
     }
 

@@ -75,9 +75,12 @@ bool fEsNulo(const QVariant &v)
     }
 }
 
+// Text goes in and out as UTF-8, the database's own encoding: Qt's
+// conversion is quicker than SQLite's translation of UTF-16.
 int fEnlazarTexto(sqlite3_stmt *st, int i, const QString &s)
 {
-    return sqlite3_bind_text16(st, i, s.utf16(), int(s.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+    const QByteArray u = s.toUtf8();
+    return sqlite3_bind_text(st, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
 }
 
 int fEnlazar(sqlite3_stmt *st, int i, const QVariant &v)
@@ -296,6 +299,14 @@ public:
     // The connection closes: no statement of it may run any more.
     void soltar() { finalizar(); }
 
+    // exec() with these values instead of the bound ones.
+    bool ejecutarCon(const QVariantList &valores)
+    {
+        if (lastError().isValid())
+            setLastError(QSqlError());
+        return ejecutar(valores);
+    }
+
 protected:
     bool reset(const QString &sql) override
     {
@@ -316,14 +327,15 @@ protected:
                                    QSqlError::ConnectionError));
             return false;
         }
-        const void *resto = nullptr;
-        const int rc = sqlite3_prepare16_v2(con(), sql.utf16(), int((sql.size() + 1) * sizeof(QChar)), &m_stmt, &resto);
+        const QByteArray texto = sql.toUtf8();
+        const char *resto = nullptr;
+        const int rc = sqlite3_prepare_v2(con(), texto.constData(), int(texto.size() + 1), &m_stmt, &resto);
         if (rc != SQLITE_OK) {
             setLastError(fError(con(), "Unable to execute statement", QSqlError::StatementError, rc));
             finalizar();
             return false;
         }
-        if (resto && !fTexto16(resto).trimmed().isEmpty()) {
+        if (resto && !QString::fromUtf8(resto).trimmed().isEmpty()) {
             setLastError(fError(con(), "Unable to execute multiple statements at a time", QSqlError::StatementError,
                                 SQLITE_MISUSE));
             finalizar();
@@ -568,8 +580,8 @@ private:
                 fila[i] = QVariant(QMetaType::fromType<QString>());
                 break;
             default: {
-                const void *t = sqlite3_column_text16(m_stmt, i);
-                fila[i] = t ? fTexto16(t, sqlite3_column_bytes16(m_stmt, i)) : QString(QLatin1String(""));
+                const char *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+                fila[i] = t ? QString::fromUtf8(t, sqlite3_column_bytes(m_stmt, i)) : QString(QLatin1String(""));
                 break;
             }
             }
@@ -663,6 +675,15 @@ namespace sqlite {
 QSqlDatabase addConnection(const QString &connectionName)
 {
     return QSqlDatabase::addDatabase(new Driver, connectionName);
+}
+
+bool execWith(QSqlQuery &query, const QVariantList &values)
+{
+    if (auto *r = dynamic_cast<Resultado *>(const_cast<QSqlResult *>(query.result())))
+        return r->ejecutarCon(values);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    return query.exec();
 }
 
 } // namespace sqlite
