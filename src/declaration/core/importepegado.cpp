@@ -1,19 +1,10 @@
 #include "importepegado.h"
+#include "platform/utilitario.h"
 #include <QStringList>
 
 namespace ImportePegado {
 
 namespace {
-
-bool sonDigitos(const QString &s)
-{
-    if (s.isEmpty())
-        return false;
-    for (QChar c : s)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
 
 // "1234" or "1,234,567": a first group of one to three digits, then groups
 // of three. A comma elsewhere ("1,5", "12,3456") may be a decimal comma: the
@@ -21,11 +12,11 @@ bool sonDigitos(const QString &s)
 std::optional<QString> fEntero(const QString &s)
 {
     if (!s.contains(QLatin1Char(',')))
-        return sonDigitos(s) ? std::optional<QString>(s) : std::nullopt;
+        return fSoloDigitos(s) ? std::optional<QString>(s) : std::nullopt;
     const QStringList grupos = s.split(QLatin1Char(','));
     for (int i = 0; i < grupos.size(); ++i) {
         const QString &g = grupos.at(i);
-        if (!sonDigitos(g) || g.size() > 3 || (i > 0 && g.size() != 3))
+        if (!fSoloDigitos(g) || g.size() > 3 || (i > 0 && g.size() != 3))
             return std::nullopt;
     }
     return grupos.join(QString());
@@ -49,7 +40,7 @@ QString fMasUno(QString d)
 std::optional<QString> fEntrada(const QString &pegado, Negativo negativo)
 {
     QString t = pegado.trimmed();
-    if (sonDigitos(t))
+    if (fSoloDigitos(t))
         return t;
 
     bool menos = false;
@@ -65,7 +56,7 @@ std::optional<QString> fEntrada(const QString &pegado, Negativo negativo)
 
     const int punto = t.indexOf(QLatin1Char('.'));
     const QString decimales = punto < 0 ? QString() : t.mid(punto + 1);
-    if (punto >= 0 && !sonDigitos(decimales))
+    if (punto >= 0 && !fSoloDigitos(decimales))
         return std::nullopt;
     const std::optional<QString> entero = fEntero(punto < 0 ? t : t.left(punto));
     if (!entero)
