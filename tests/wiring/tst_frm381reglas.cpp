@@ -431,18 +431,13 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, html);
         QFETCH(QString, tema);
-        QTemporaryDir sistema;
-        QVERIFY(QDir(sistema.path()).mkpath("0951"));
-        const QString pagina951 = sistema.filePath("0951/Qx951.html");
-        if (html) {
-            QFile f(pagina951);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html></html>");
-        }
+        const CarpetaAyuda ayuda(html);
+        QVERIFY(ayuda.valida);
+        const QString pagina951 = ayuda.html;
         NavegadorPrueba navegador;
         msg::ScriptedAnswerer mensajes;
         MDIFrm principal;
-        principal.sArchivoAyuda = sistema.filePath("0951/Qx951.hlp");
+        principal.sArchivoAyuda = ayuda.hlp;
 
         Frm381 w;
         abrir(w);
