@@ -161,6 +161,15 @@ struct Host {
         return recibos();
     }
     int filasSpool() const { return db->scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt(); }
+    // SPOOL rows of another user's reports, with these file names.
+    void spoolDeOtro(const QStringList &archivos)
+    {
+        for (const QString &a : archivos)
+            db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d,"
+                                    " Doc_id_d) VALUES ('PR0003', '000001', ?, '1999-01-02 08:00:00', 'OTRO', 6,"
+                                    " '20100066603')"),
+                     {a});
+    }
     QString traza() const { return env.sysPath + QStringLiteral("Trace.txt"); }
     bool escribirIniSin(const QString &clave)
     {
@@ -729,11 +738,7 @@ private slots:
         Host h;
         QVERIFY(h.env.valido());
         h.declaracion();
-        for (const QString &a : existentes)
-            h.db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d,"
-                                      " Doc_id_d) VALUES ('PR0003', '000001', ?, '1999-01-02 08:00:00', 'OTRO', 6,"
-                                      " '20100066603')"),
-                       {a});
+        h.spoolDeOtro(existentes);
         const QStringList anteriores = h.recibosAnteriores(kBase);
         const Corrida c = correr(kLinea);
         QCOMPARE(c.error, QStringLiteral("0951REP: Se agotaron los números de reporte: ya se registró el último, "
@@ -759,11 +764,7 @@ private slots:
         Host h;
         QVERIFY(h.env.valido());
         h.declaracion();
-        for (const QString &a : existentes)
-            h.db->exec(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d,"
-                                      " Doc_id_d) VALUES ('PR0003', '000001', ?, '1999-01-02 08:00:00', 'OTRO', 6,"
-                                      " '20100066603')"),
-                       {a});
+        h.spoolDeOtro(existentes);
         const Corrida c = correr(kLinea);
         QCOMPARE(c.error, QString());
         QCOMPARE(c.estado, 0);
