@@ -26,15 +26,11 @@
 
 namespace {
 
+using banco::fallo;
+
 const QString kTituloQx381 =
     QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta 3RA. CATEGORIA - 1998 v 2.0");
 const QString kTituloMinimo = QStringLiteral("Mínimo Qt");
-
-int fallo(const QString &texto)
-{
-    std::fprintf(stderr, "bench_arranque: %s\n", texto.toLocal8Bit().constData());
-    return 1;
-}
 
 // Watches the root window for windows being mapped.
 class Vigia {
@@ -191,11 +187,11 @@ int perfilar(Vigia &vigia, Programa (&programas)[2], const QString &carpeta)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    const bool callgrind = args.value(0) == QLatin1String("--callgrind");
-    if (callgrind && args.size() < 2)
-        return fallo(QStringLiteral("--callgrind necesita la carpeta de los perfiles"));
-    const int corridas = !callgrind && !args.isEmpty() ? qMax(2, args.first().toInt()) : 40;
+    const banco::Argumentos args = banco::fArgumentos(app.arguments().mid(1), 40);
+    if (!args.error.isEmpty())
+        return fallo(args.error);
+    const bool callgrind = args.callgrind;
+    const int corridas = args.corridas;
     const QString cargaInicial = banco::carga();
 
     banco::CarpetaHost host;
@@ -216,7 +212,7 @@ int main(int argc, char **argv)
         {"minimoqt", {QStringLiteral(QX_PROGRAMA_MINIMO), {}, entorno, {}, {}}, kTituloMinimo},
     };
     if (callgrind)
-        return perfilar(vigia, programas, args.at(1));
+        return perfilar(vigia, programas, args.carpeta);
 
     banco::Serie series[2] = {{QStringLiteral("Qx381"), {}, {}}, {QStringLiteral("minimoqt"), {}, {}}};
     const int calentamiento = 3;

@@ -16,24 +16,16 @@
 
 #include <cstdio>
 
-namespace {
-
-int fallo(const QString &texto)
-{
-    std::fprintf(stderr, "bench_constancia: %s\n", texto.toLocal8Bit().constData());
-    return 1;
-}
-
-} // namespace
+using banco::fallo;
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    const bool callgrind = args.value(0) == QLatin1String("--callgrind");
-    if (callgrind && args.size() < 2)
-        return fallo(QStringLiteral("--callgrind necesita la carpeta de los perfiles"));
-    const int corridas = !callgrind && !args.isEmpty() ? qMax(2, args.first().toInt()) : 200;
+    const banco::Argumentos args = banco::fArgumentos(app.arguments().mid(1), 200);
+    if (!args.error.isEmpty())
+        return fallo(args.error);
+    const bool callgrind = args.callgrind;
+    const int corridas = args.corridas;
     const QString cargaInicial = banco::carga();
 
     banco::CarpetaHost host;
@@ -70,7 +62,7 @@ int main(int argc, char **argv)
                                    {}, sentencias, {}};
 
     if (callgrind) {
-        const QString carpeta = QDir(args.at(1)).absolutePath();
+        const QString carpeta = QDir(args.carpeta).absolutePath();
         QDir().mkpath(carpeta);
         const banco::Orden *ordenes[2] = {&receptor, &herramienta};
         const char *nombres[2] = {"0951REP", "sqlite3"};

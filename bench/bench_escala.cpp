@@ -27,11 +27,7 @@
 
 namespace {
 
-int fallo(const QString &texto)
-{
-    std::fprintf(stderr, "bench_escala: %s\n", texto.toLocal8Bit().constData());
-    return 1;
-}
+using banco::fallo;
 
 double cpuHilo()
 {

@@ -1,5 +1,6 @@
 #include "procesos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -219,6 +221,26 @@ void vaciar(const QString &carpeta)
     QDir d(carpeta);
     for (const QString &f : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
         d.remove(f);
+}
+
+int fallo(const QString &texto)
+{
+    std::fprintf(stderr, "%s: %s\n", QCoreApplication::applicationName().toLocal8Bit().constData(),
+                 texto.toLocal8Bit().constData());
+    return 1;
+}
+
+Argumentos fArgumentos(const QStringList &args, int porOmision)
+{
+    Argumentos a;
+    a.callgrind = args.value(0) == QLatin1String("--callgrind");
+    if (a.callgrind) {
+        a.carpeta = args.value(1);
+        if (a.carpeta.isEmpty())
+            a.error = QStringLiteral("--callgrind necesita la carpeta de los perfiles");
+    }
+    a.corridas = !a.callgrind && !args.isEmpty() ? qMax(2, args.first().toInt()) : porOmision;
+    return a;
 }
 
 } // namespace banco

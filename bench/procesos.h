@@ -62,4 +62,17 @@ bool copiar(const QString &origen, const QString &destino);
 // Empties a folder, keeping it.
 void vaciar(const QString &carpeta);
 
+// Writes "<program>: texto" on standard error; returns the failure status.
+int fallo(const QString &texto);
+
+// The command line of the benchmarks that run whole processes: a number of
+// runs (at least 2), or "--callgrind FOLDER" to count instructions instead.
+struct Argumentos {
+    int corridas = 0;
+    bool callgrind = false;
+    QString carpeta;   // of the profiles, with --callgrind
+    QString error;     // why the command line is not usable
+};
+Argumentos fArgumentos(const QStringList &args, int porOmision);
+
 } // namespace banco
