@@ -74,8 +74,8 @@ void TstTextFile::encode()
     QCOMPARE(textfile::fromCp1252(bytes), back);
 }
 
-// The converters are kept between calls: threads converting at the same
-// time, failures in the middle of a text included, each get their own text.
+// Threads converting at the same time, characters the code page lacks
+// included, each get their own text: the conversion keeps no state.
 void TstTextFile::encodeFromThreads()
 {
     const QList<Caso> todos = casos();
