@@ -10,7 +10,6 @@
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -184,9 +183,10 @@ int fCorrida(int argc, char **argv)
 
 int Main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // No application object: the run has no event loop, and the object's
+    // start (the C library's locale, the event dispatcher) was a tenth of it.
+    // A rendering that reaches the printer gets one from the printer library.
     const int estado = fCorrida(argc, argv);
-    // The connection goes before the application object does.
     gdbBase.reset();
     giArchivoSalida.reset();
     return estado;
