@@ -1,7 +1,10 @@
 // 0951REP from exec to its end against the sqlite3 tool running the very
 // statements 0951REP ran, on a fresh copy of the same database each time,
-// alternating. The statements are taken from 0951REP itself first (a run with
+// in turn. The statements are taken from 0951REP itself first (a run with
 // trazasql preloaded), so the comparison follows them when they change.
+// The floor runs in the same turns: pisoqt loads Qt Core and Qt Sql, as
+// 0951REP does, and runs the same statements through SQLite's interface, so
+// that what 0951REP takes beyond it is the receipt's own work.
 //
 //   build/bin/bench_constancia [corridas]          (200 by default)
 //   build/bin/bench_constancia --callgrind CARPETA (one run of each under
@@ -60,14 +63,16 @@ int main(int argc, char **argv)
                                    {QStringLiteral("-init"), QStringLiteral("/dev/null"), QStringLiteral("-batch"),
                                     QStringLiteral("-bail"), host.base},
                                    {}, sentencias, {}};
+    const banco::Orden piso{QStringLiteral(QX_PROGRAMA_PISO), {host.base, sentencias}, {}, {}, {}};
+    constexpr int kProgramas = 3;
+    const banco::Orden *ordenes[kProgramas] = {&receptor, &herramienta, &piso};
+    const char *nombres[kProgramas] = {"0951REP", "sqlite3", "pisoqt"};
 
     if (callgrind) {
         const QString carpeta = QDir(args.carpeta).absolutePath();
         QDir().mkpath(carpeta);
-        const banco::Orden *ordenes[2] = {&receptor, &herramienta};
-        const char *nombres[2] = {"0951REP", "sqlite3"};
-        qint64 cuenta[2];
-        for (int k = 0; k < 2; ++k) {
+        qint64 cuenta[kProgramas];
+        for (int k = 0; k < kProgramas; ++k) {
             const QString perfil = carpeta + QStringLiteral("/callgrind.") + QLatin1String(nombres[k]);
             host.restaurar();
             const banco::Medida m = banco::correr(banco::bajoCallgrind(*ordenes[k], perfil));
@@ -78,19 +83,22 @@ int main(int argc, char **argv)
         QTextStream o(stdout);
         o << "instrucciones de cada programa, de exec a su fin (callgrind), con las mismas " << cuantas
           << " sentencias\n";
-        for (int k = 0; k < 2; ++k)
+        for (int k = 0; k < kProgramas; ++k)
             o << QString::fromLatin1(nombres[k]).leftJustified(10) << QString::number(cuenta[k]).rightJustified(14) << "\n";
         o << "razón     " << QString::number(double(cuenta[0]) / double(cuenta[1]), 'f', 3).rightJustified(14) << "\n";
+        o << "piso      " << QString::number(double(cuenta[2]) / double(cuenta[1]), 'f', 3).rightJustified(14)
+          << "  (pisoqt / sqlite3)\n";
         o << "perfiles en " << carpeta << "\n";
         return 0;
     }
 
-    banco::Serie series[2] = {{QStringLiteral("0951REP"), {}, {}}, {QStringLiteral("sqlite3"), {}, {}}};
-    const banco::Orden *ordenes[2] = {&receptor, &herramienta};
+    banco::Serie series[kProgramas];
+    for (int k = 0; k < kProgramas; ++k)
+        series[k].nombre = QString::fromLatin1(nombres[k]);
     const int calentamiento = 5;
     for (int i = 0; i < corridas + calentamiento; ++i) {
-        for (int k = 0; k < 2; ++k) {
-            const int cual = (i + k) % 2;   // each goes first every other time
+        for (int k = 0; k < kProgramas; ++k) {
+            const int cual = (i + k) % kProgramas;   // each takes every place in the turn
             if (!host.restaurar())
                 return fallo(QStringLiteral("no se pudo restaurar la base de datos"));
             const banco::Medida m = banco::correr(*ordenes[cual]);
@@ -109,5 +117,7 @@ int main(int argc, char **argv)
     o << texto << "\n";
     o << "carga (uptime) al empezar: " << cargaInicial << "; al terminar: " << banco::carga() << "\n\n";
     o << banco::tabla(series[0], series[1]);
+    o << "\nel piso: Qt Core y Qt Sql cargados y las mismas sentencias por la interfaz de SQLite\n";
+    o << banco::tabla(series[2], series[1]);
     return 0;
 }
