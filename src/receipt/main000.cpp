@@ -184,7 +184,7 @@ int fCorrida(int argc, char **argv)
 int Main(int argc, char **argv)
 {
     // No application object: the run has no event loop, and the object's
-    // start (the C library's locale, the event dispatcher) was a tenth of it.
+    // start (the C library's locale, the event dispatcher) cost a few per cent.
     // A rendering that reaches the printer gets one from the printer library.
     const int estado = fCorrida(argc, argv);
     gdbBase.reset();
