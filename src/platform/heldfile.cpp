@@ -22,6 +22,12 @@ bool sameFile(int fd, const QByteArray &path)
            && open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// A new random name "<prefix><hex><suffix>" in dir.
+QString candidateIn(const QDir &dir, const QString &prefix, const QString &suffix)
+{
+    return dir.absoluteFilePath(prefix + QString::number(QRandomGenerator::system()->generate64(), 16) + suffix);
+}
+
 } // namespace
 
 namespace heldfile {
@@ -30,8 +36,7 @@ int create(const QString &folder, const QString &prefix, const QString &suffix, 
 {
     const QDir dir(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate =
-            dir.absoluteFilePath(prefix + QString::number(QRandomGenerator::system()->generate64(), 16) + suffix);
+        const QString candidate = candidateIn(dir, prefix, suffix);
         const QByteArray native = QFile::encodeName(candidate);
         const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
@@ -57,8 +62,7 @@ int createLink(const QString &existing, const QString &folder, const QString &pr
     const QDir dir(folder);
     const QByteArray from = QFile::encodeName(existing);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate =
-            dir.absoluteFilePath(prefix + QString::number(QRandomGenerator::system()->generate64(), 16) + suffix);
+        const QString candidate = candidateIn(dir, prefix, suffix);
         const QByteArray native = QFile::encodeName(candidate);
         if (::link(from.constData(), native.constData()) != 0) {
             if (errno == EEXIST || errno == EINTR)

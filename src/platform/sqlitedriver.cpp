@@ -37,6 +37,13 @@ QSqlError fError(sqlite3 *db, const char *contexto, QSqlError::ErrorType tipo, i
                      QString::number(codigo));
 }
 
+// A statement asked to run with no statement (or no connection) behind it.
+QSqlError fSinSentencia(QSqlError::ErrorType tipo)
+{
+    return QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to execute statement"),
+                     QCoreApplication::translate("QSQLiteResult", "No query"), tipo);
+}
+
 // The field type a declared column type reads as.
 QMetaType fTipoDeclarado(const QString &declarado)
 {
@@ -322,9 +329,7 @@ protected:
         m_registro = QSqlRecord();
         setSelect(false);
         if (!con()) {
-            setLastError(QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to execute statement"),
-                                   QCoreApplication::translate("QSQLiteResult", "No query"),
-                                   QSqlError::ConnectionError));
+            setLastError(fSinSentencia(QSqlError::ConnectionError));
             return false;
         }
         const QByteArray texto = sql.toUtf8();
@@ -448,9 +453,7 @@ private:
         // last run (a failure, the end of its rows) left it.
         setAt(QSql::BeforeFirstRow);
         if (!m_stmt) {
-            setLastError(QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to execute statement"),
-                                   QCoreApplication::translate("QSQLiteResult", "No query"),
-                                   QSqlError::StatementError));
+            setLastError(fSinSentencia(QSqlError::StatementError));
             setActive(false);
             return false;
         }

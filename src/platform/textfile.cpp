@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-
 namespace textfile {
 namespace {
 

@@ -67,7 +67,6 @@ bool writtenWhole(int fd, int *errnum)
     return pdfWhole(bytes);
 }
 
-
 // A4 portrait, position 0 at the corner of the printable area: a real
 // printer's own margins; a PDF 0.25 in (360 twips) inside each paper edge.
 // Called once the output is chosen.
@@ -333,9 +332,9 @@ Q_DECL_EXPORT int qx_version_motor_impresora()
 Q_DECL_EXPORT MotorImpresora *qx_crear_motor_impresora(QString *error)
 {
     // Painting needs a GUI application. A program without one of its own (the
-    // receipt program's tests) gets one on the offscreen platform, so that no
-    // display is required; one that already runs a Qt application without a
-    // GUI cannot print.
+    // receipt program and its tests) gets one on the offscreen platform, so
+    // that no display is required; one that already runs a Qt application
+    // without a GUI cannot print.
     if (QCoreApplication *app = QCoreApplication::instance()) {
         if (!qobject_cast<QGuiApplication *>(app)) {
             *error = QStringLiteral("El programa no tiene interfaz gráfica con la que imprimir.");

@@ -19,7 +19,7 @@ frmAcercade::frmAcercade(QWidget *parent) : QDialog(parent)
     // "MS Sans Serif" is seldom on Linux: then the windows' own family, not
     // whatever fontconfig puts in its place.
     QFont fuente = interfaceFont();
-    fuente.setFamilies({QStringLiteral("MS Sans Serif"), interfaceFont().family()});
+    fuente.setFamilies({QStringLiteral("MS Sans Serif"), fuente.family()});
     fuente.setPointSize(10);
 
     SSPanel1 = new QFrame(this);
