@@ -107,6 +107,7 @@ private:
     friend class StatementUse;
     Database() = default;
     void check(const QString &sql) const;
+    DbError failure(const class QSqlError &e) const;
     QString m_path, m_workgroup, m_user, m_connection;
     std::function<void(const QString &)> m_fault;
     int m_depth = 0;   // nesting of Transaction scopes (savepoints inside)
