@@ -1,10 +1,13 @@
 #include "platform/database.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,6 +36,22 @@ QString notADbText(const QString &path)
 {
     return QStringLiteral("Formato de base de datos no reconocido: '%1'.").arg(path);
 }
+
+QString goneText(const QString &path)
+{
+    return QStringLiteral("No se encontró el archivo de la base de datos '%1': se movió o se borró "
+                          "mientras el programa lo tenía abierto.").arg(path);
+}
+
+// The file a path names now (0, 0 when none).
+QPair<quint64, quint64> fileId(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {0, 0};
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
 } // namespace
 
 DbError::DbError(int n, const QString &d)
@@ -111,6 +130,8 @@ std::shared_ptr<Database> Database::open(const QString &path, const QString &wor
     // Probe: reading the schema fails at once on a locked or foreign file.
     try {
         db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        db->m_filePath = fi.absoluteFilePath();
+        db->m_fileId = fileId(db->m_filePath);
         db->setBusyTimeout(kBusyTimeoutMs);
     } catch (const DbError &e) {
         if (e.number == dberr::FormatoNoReconocido)
@@ -153,7 +174,14 @@ void Database::check(const QString &sql) const
 
 DbError Database::failure(const QSqlError &e) const
 {
-    return translate(e);
+    DbError err = translate(e);
+    // SQLite refuses to write a file that no longer has its name (it could
+    // not find the journal again after a crash), and says "read-only": the
+    // user is told where the file went instead, not that someone locks it.
+    if ((err.number == dberr::Bloqueada || err.number == dberr::ErrorDisco || err.number == dberr::NoExiste)
+        && !m_filePath.isEmpty() && fileId(m_filePath) != m_fileId)
+        return DbError(dberr::NoExiste, goneText(m_filePath));
+    return err;
 }
 
 struct Database::Statement {

@@ -478,6 +478,57 @@ private slots:
         QCOMPARE(filas.at(1).value(0).toString(), QStringLiteral("20000000002"));
     }
 
+    // The file renamed or removed while it is open: a write says the file is
+    // gone, with the number of a missing file, not that it is locked.
+    void archivoMovidoOBorrado_data()
+    {
+        QTest::addColumn<bool>("borrado");
+        QTest::newRow("renombrado") << false;
+        QTest::newRow("borrado") << true;
+    }
+    void archivoMovidoOBorrado()
+    {
+        QFETCH(bool, borrado);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        const QString movido = env.rutaBase + QStringLiteral(".movido");
+        QVERIFY(borrado ? QFile::remove(env.rutaBase) : QFile::rename(env.rutaBase, movido));
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 1);   // what is open still reads
+        try {
+            Transaction t(*db);
+            agregarCab(*db, QStringLiteral("20000000002"));
+            t.commit();
+            QFAIL("wrote a file that is gone");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3024);
+            QCOMPARE(e.description, QStringLiteral("No se encontró el archivo de la base de datos '") + env.rutaBase
+                                        + QStringLiteral("': se movió o se borró mientras el programa lo tenía abierto."));
+        }
+        QVERIFY(!QFile::exists(env.rutaBase));
+        if (!borrado)
+            QCOMPARE(cuenta(*Database::open(movido), QStringLiteral("CAB")), 1);
+    }
+
+    // A file put back in its place after being moved is another file for
+    // the connection: still gone for it.
+    void otroArchivoEnSuLugar()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        const QString movido = env.rutaBase + QStringLiteral(".movido");
+        QVERIFY(QFile::copy(env.rutaBase, movido));
+        QVERIFY(QFile::remove(env.rutaBase));
+        QVERIFY(QFile::rename(movido, env.rutaBase));
+        try {
+            agregarCab(*db, QStringLiteral("20000000002"));
+            QFAIL("wrote a file that is gone");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3024);
+        }
+        QCOMPARE(cuenta(*env.abrir(), QStringLiteral("CAB")), 0);
+    }
+
     void traduccion_data()
     {
         QTest::addColumn<QString>("codigo");
