@@ -120,33 +120,30 @@ ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
         throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
                      QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errno);
     }
-    QString ruta;
-    int errnum = 0;
-    const int fd = heldfile::create(sub, kPrefijo, kSufijo, &ruta, &errnum);
-    if (fd < 0)
+    m_archivo = heldfile::create(sub, kPrefijo, kSufijo);
+    if (!m_archivo.isHeld()) {
+        const int errnum = m_archivo.error();
         throw fError(errnum == ENOENT || errnum == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
                      QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errnum);
-    m_ruta = ruta;
-    m_fd = fd;
+    }
+    m_ruta = m_archivo.path();
 }
-
 
 ArchivoTemporal::~ArchivoTemporal()
 {
-    if (m_fd < 0)
-        return;
-    if (!m_publicado)
+    if (m_archivo.isHeld() && !m_publicado)
         ::unlink(fNativo(m_ruta).constData());
-    ::close(m_fd);   // releases the lock
+    // m_archivo releases the lock after.
 }
 
 void ArchivoTemporal::escribir(const QByteArray &datos)
 {
     int errnum = 0;
-    if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+    const int fd = m_archivo.fd();
+    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0)
         errnum = errno;
     else
-        fEscribirTodo(m_fd, datos, &errnum);
+        fEscribirTodo(fd, datos, &errnum);
     if (errnum != 0)
         throw fError(errnum == ENOSPC || errnum == EDQUOT ? DiscoLleno : ErrorES,
                      QStringLiteral("No se pudo escribir el archivo"), m_ruta, errnum);
@@ -164,7 +161,7 @@ void ArchivoTemporal::escribirLineas(const QStringList &lineas)
 
 void ArchivoTemporal::publicar(const QString &destino)
 {
-    if (::fsync(m_fd) != 0)
+    if (::fsync(m_archivo.fd()) != 0)
         throw fError(ErrorES, QStringLiteral("No se pudo guardar el archivo"), m_ruta, errno);
     const QByteArray nativo = fNativo(destino);
     Publicacion hecha{destino, nullptr};
@@ -175,11 +172,9 @@ void ArchivoTemporal::publicar(const QString &destino)
             // A second name for it costs nothing; a copy only when the file is
             // held by another program, or cannot be linked there.
             const QString carpeta = QFileInfo(destino).absolutePath();
-            QString ruta;
-            int errnum = 0;
-            const int fd = heldfile::createLink(destino, fSubcarpeta(carpeta), kPrefijo, kSufijo, &ruta, &errnum);
-            if (fd >= 0) {
-                hecha.anterior.reset(new ArchivoTemporal(fd, ruta));
+            heldfile::Held segundo = heldfile::createLink(destino, fSubcarpeta(carpeta), kPrefijo, kSufijo);
+            if (segundo.isHeld()) {
+                hecha.anterior.reset(new ArchivoTemporal(std::move(segundo)));
             } else {
                 QFile previo(destino);
                 if (!previo.open(QIODevice::ReadOnly))
@@ -208,8 +203,9 @@ QString ArchivoTemporal::subcarpeta(const QString &carpeta)
     return fSubcarpeta(carpeta);
 }
 
-ArchivoTemporal::ArchivoTemporal(int fd, const QString &ruta) : m_ruta(ruta), m_fd(fd)
+ArchivoTemporal::ArchivoTemporal(heldfile::Held archivo) : m_archivo(std::move(archivo))
 {
+    m_ruta = m_archivo.path();
 }
 
 QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,

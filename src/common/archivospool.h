@@ -15,6 +15,7 @@
 // temporary file goes with its object. A run that is killed leaves its
 // temporary file behind, unlocked; the next run's limpiarHuerfanos removes it.
 #include "platform/database.h"
+#include "platform/heldfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -76,10 +77,10 @@ public:
     static QString subcarpeta(const QString &carpeta);
 
 private:
-    ArchivoTemporal(int fd, const QString &ruta);   // a file already held
+    explicit ArchivoTemporal(heldfile::Held archivo);   // a file already held
 
+    heldfile::Held m_archivo;
     QString m_ruta;
-    int m_fd = -1;
     bool m_publicado = false;
 };
 

@@ -131,7 +131,7 @@ private:
     QString m_error;
     // The hidden file the PDF is written into until publish() names it m_pdf.
     QString m_partial;
-    int m_partialHeld = -1;   // held while the PDF is ours (see heldfile.h)
+    heldfile::Held m_partialHeld;   // held while the PDF is ours
     bool m_finished = false;  // finish() succeeded and publish() is to come
 };
 
@@ -146,9 +146,7 @@ void MotorQt::dropPartial()
 
 void MotorQt::releasePartial()
 {
-    if (m_partialHeld >= 0)
-        ::close(m_partialHeld);
-    m_partialHeld = -1;
+    m_partialHeld.close();
 }
 
 bool MotorQt::fail(const QString &error)
@@ -173,12 +171,10 @@ bool MotorQt::begin(const QString &document)
         // a run that dies or fails half-way leaves no PDF that passes for a
         // printed one, and the next document clears what such a run left.
         heldfile::removeOrphans(m_folder, kPartialPrefix, kPartialSuffix);
-        int errnum = 0;
-        m_partialHeld = heldfile::create(m_folder, kPartialPrefix, kPartialSuffix, &m_partial, &errnum);
-        if (m_partialHeld < 0) {
-            m_partial.clear();
+        m_partialHeld = heldfile::create(m_folder, kPartialPrefix, kPartialSuffix);
+        if (!m_partialHeld.isHeld())
             return false;
-        }
+        m_partial = m_partialHeld.path();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_partial);
     } else {
@@ -261,7 +257,7 @@ bool MotorQt::finish()
     // The painter does not tell whether the file got every byte (a full disk
     // cuts it silently): what reached the disk is checked instead.
     int errnum = 0;
-    if (!ended || !writtenWhole(m_partialHeld, &errnum)) {
+    if (!ended || !writtenWhole(m_partialHeld.fd(), &errnum)) {
         dropPartial();
         return fail(QStringLiteral("no se pudo escribir entero el documento en la carpeta '%1' (%2).")
                         .arg(m_folder, errnum ? sysCause(errnum) : QStringLiteral("¿está lleno el disco?")));
@@ -313,7 +309,7 @@ bool MotorQt::abort()
         return false;
     // Published, but the print failed after all: the name goes, unless it
     // holds another file by now.
-    if (m_partialHeld >= 0 && heldfile::names(m_partialHeld, m_pdf))
+    if (m_partialHeld.names(m_pdf))
         QFile::remove(m_pdf);
     m_pdf.clear();
     releasePartial();
