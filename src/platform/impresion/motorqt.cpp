@@ -33,12 +33,18 @@ const QString kPartialSuffix = QStringLiteral(".pdf.part");
 // "<name>-100000.pdf" and beyond are not tried.
 constexpr int kNames = 99999;
 
-QString pdfName(const QDir &dir, const QString &document, int i)
+// The document's name as a file name: what is not a letter, a digit, '_',
+// '.' or '-' becomes '_'.
+QString pdfBase(const QString &document)
 {
+    static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9_.-]+"));
     QString base = document;
-    base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("_"));
-    if (base.isEmpty())
-        base = QStringLiteral("documento");
+    base.replace(other, QStringLiteral("_"));
+    return base.isEmpty() ? QStringLiteral("documento") : base;
+}
+
+QString pdfName(const QDir &dir, const QString &base, int i)
+{
     return dir.filePath(i == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1-%2.pdf").arg(base).arg(i));
 }
 
@@ -272,8 +278,9 @@ bool MotorQt::publish()
         return true;
     m_finished = false;
     const QDir dir(m_folder);
+    const QString base = pdfBase(m_document);
     for (int i = 1; i <= kNames; ++i) {
-        const QString name = pdfName(dir, m_document, i);
+        const QString name = pdfName(dir, base, i);
         const int errnum = noreplace::rename(m_partial, name);
         if (errnum == 0) {
             // Still held, so that abort() knows the file for its own.
