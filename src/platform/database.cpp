@@ -175,11 +175,11 @@ void Database::check(const QString &sql) const
 DbError Database::failure(const QSqlError &e) const
 {
     DbError err = translate(e);
-    // SQLite refuses to write a file that no longer has its name (it could
-    // not find the journal again after a crash), and says "read-only": the
-    // user is told where the file went instead, not that someone locks it.
-    if ((err.number == dberr::Bloqueada || err.number == dberr::ErrorDisco || err.number == dberr::NoExiste)
-        && !m_filePath.isEmpty() && fileId(m_filePath) != m_fileId)
+    // SQLite will not write a file that has lost its name (after a crash its
+    // journal could not be found beside it) and calls it read-only: the user
+    // is told that the file is gone, not that someone locks it.
+    if ((err.number == dberr::Bloqueada || err.number == dberr::ErrorDisco) && !m_filePath.isEmpty()
+        && fileId(m_filePath) != m_fileId)
         return DbError(dberr::NoExiste, goneText(m_filePath));
     return err;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The shared database: SQLite through Qt Sql in place of the legacy engine.
+// The shared database: SQLite through Qt Sql and its SQLite driver (QSQLITE)
+// in place of the legacy engine.
 // Every value goes in through bound parameters; errors are raised as DbError
 // with the legacy error numbers (busy, locked, read-only -> 3051).
 #include <QDate>
@@ -118,7 +119,8 @@ private:
     // Statements prepared on this connection, by SQL text and number of
     // values: preparing costs more than running most of them. Each is reset
     // after every use, so none holds a read lock, and all go before the
-    // connection closes.
+    // connection closes. One of a '*' is prepared again when the tables
+    // changed since (database.cpp, StatementUse).
     struct Statement;
     mutable QHash<QPair<QString, int>, std::shared_ptr<Statement>> m_statements;
     mutable quint64 m_uses = 0;
