@@ -201,7 +201,7 @@ void BM_RegistrarGuion(benchmark::State &state)
         ArchivoTemporal guion(b.rpt);
         guion.escribir(bytes);
         fRegistrarYPublicar(*b.db, QStringLiteral("PR0003"), 6, kRuc, QStringLiteral("USUARIO1"),
-                            QStringLiteral("tip_doc_d"), [&](const QString &a) { guion.publicar(b.rpt + a); });
+                            QStringLiteral("tip_doc_d"), [&](const QString &a, DiarioPublicacion &d) { guion.publicar(b.rpt + a, &d); });
         state.PauseTiming();
         b.limpiar();
         state.ResumeTiming();

@@ -32,9 +32,8 @@ struct Traza {
 
     Traza()
     {
-        // SQLite may have come in with a scope of its own (a driver plugin
-        // opened at run time), where RTLD_NEXT does not look: ask the library
-        // already loaded.
+        // Qt's driver plugin brings SQLite in with a scope of its own, where
+        // RTLD_NEXT does not look: ask the library already loaded.
         void *lib = dlopen("libsqlite3.so.0", RTLD_LAZY | RTLD_NOLOAD);
         if (!lib)
             lib = dlopen("libsqlite3.so.0", RTLD_LAZY);

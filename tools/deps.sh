@@ -5,9 +5,10 @@
 # platform theme, systemd and more fonts, which change how the windows look).
 # poppler-utils: the printing tests render a printed PDF (pdftoppm) to see
 # where its ink lies on the paper. sqlite3: the receipt benchmark runs the
-# receipt's statements through it as its bare baseline. libsqlite3-dev: the
-# programs' database driver is built on SQLite's library; libqt6sql6-sqlite,
-# Qt's own driver, is what the tests hold ours against.
+# receipt's statements through it as its bare baseline. libqt6sql6-sqlite:
+# Qt's SQLite driver, through which the programs open the database.
+# libsqlite3-dev (benchmarks only): the receipt benchmark's floor runs the
+# same statements through SQLite's own library.
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libxcb1-dev xvfb
           fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils)

@@ -61,25 +61,23 @@ bool fEscribirTodo(int fd, const QByteArray &datos, int *errnum)
     return true;
 }
 
-// What the callback of fRegistrarYPublicar has renamed, to be undone when the
-// registration does not commit.
+// What the callback of fRegistrarYPublicar has renamed.
 struct Publicacion {
     QString destino;
     std::unique_ptr<ArchivoTemporal> anterior;   // the file it replaced, if any
 };
 
-class Diario {
+} // namespace
+
+// What a registration has renamed, to be undone when it does not commit.
+class DiarioPublicacion {
 public:
-    Diario() : m_previo(s_actual) { s_actual = this; }
-    ~Diario() { s_actual = m_previo; }
-    static Diario *actual() { return s_actual; }
     void anotar(Publicacion p) { m_hechas.push_back(std::move(p)); }
 
     // Puts every replaced file back and removes every new name, last first.
     // Best effort: the failure that brought us here is what gets reported.
     void deshacer()
     {
-        s_actual = m_previo;   // the undo itself is not recorded
         for (auto it = m_hechas.rbegin(); it != m_hechas.rend(); ++it) {
             if (it->anterior) {
                 try {
@@ -94,14 +92,8 @@ public:
     }
 
 private:
-    static thread_local Diario *s_actual;
-    Diario *m_previo;
     std::vector<Publicacion> m_hechas;   // the copies of replaced files go with it
 };
-
-thread_local Diario *Diario::s_actual = nullptr;
-
-} // namespace
 
 ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
 {
@@ -120,33 +112,30 @@ ArchivoTemporal::ArchivoTemporal(const QString &carpeta)
         throw fError(errno == ENOENT || errno == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
                      QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errno);
     }
-    QString ruta;
-    int errnum = 0;
-    const int fd = heldfile::create(sub, kPrefijo, kSufijo, &ruta, &errnum);
-    if (fd < 0)
+    m_archivo = heldfile::create(sub, kPrefijo, kSufijo);
+    if (!m_archivo.isHeld()) {
+        const int errnum = m_archivo.error();
         throw fError(errnum == ENOENT || errnum == ENOTDIR ? RutaNoEncontrada : AccesoRuta,
                      QStringLiteral("No se pudo crear un archivo temporal en"), carpeta, errnum);
-    m_ruta = ruta;
-    m_fd = fd;
+    }
+    m_ruta = m_archivo.path();
 }
-
 
 ArchivoTemporal::~ArchivoTemporal()
 {
-    if (m_fd < 0)
-        return;
-    if (!m_publicado)
+    if (m_archivo.isHeld() && !m_publicado)
         ::unlink(fNativo(m_ruta).constData());
-    ::close(m_fd);   // releases the lock
+    // m_archivo releases the lock after.
 }
 
 void ArchivoTemporal::escribir(const QByteArray &datos)
 {
     int errnum = 0;
-    if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+    const int fd = m_archivo.fd();
+    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0)
         errnum = errno;
     else
-        fEscribirTodo(m_fd, datos, &errnum);
+        fEscribirTodo(fd, datos, &errnum);
     if (errnum != 0)
         throw fError(errnum == ENOSPC || errnum == EDQUOT ? DiscoLleno : ErrorES,
                      QStringLiteral("No se pudo escribir el archivo"), m_ruta, errnum);
@@ -162,31 +151,27 @@ void ArchivoTemporal::escribirLineas(const QStringList &lineas)
     escribir(datos);
 }
 
-void ArchivoTemporal::publicar(const QString &destino)
+void ArchivoTemporal::publicar(const QString &destino, DiarioPublicacion *diario)
 {
-    if (::fsync(m_fd) != 0)
+    if (::fsync(m_archivo.fd()) != 0)
         throw fError(ErrorES, QStringLiteral("No se pudo guardar el archivo"), m_ruta, errno);
     const QByteArray nativo = fNativo(destino);
     Publicacion hecha{destino, nullptr};
-    if (Diario::actual()) {
-        // Keep the file about to be replaced, so that a failed registration
-        // can put it back.
-        if (QFileInfo(destino).isFile()) {
-            // A second name for it costs nothing; a copy only when the file is
-            // held by another program, or cannot be linked there.
-            const QString carpeta = QFileInfo(destino).absolutePath();
-            QString ruta;
-            int errnum = 0;
-            const int fd = heldfile::createLink(destino, fSubcarpeta(carpeta), kPrefijo, kSufijo, &ruta, &errnum);
-            if (fd >= 0) {
-                hecha.anterior.reset(new ArchivoTemporal(fd, ruta));
-            } else {
-                QFile previo(destino);
-                if (!previo.open(QIODevice::ReadOnly))
-                    throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
-                hecha.anterior = std::make_unique<ArchivoTemporal>(carpeta);
-                hecha.anterior->escribir(previo.readAll());
-            }
+    // Keep the file about to be replaced, so that a failed registration can
+    // put it back.
+    if (diario && QFileInfo(destino).isFile()) {
+        // A second name for it costs nothing; a copy only when the file is
+        // held by another program, or cannot be linked there.
+        const QString carpeta = QFileInfo(destino).absolutePath();
+        heldfile::Held segundo = heldfile::createLink(destino, fSubcarpeta(carpeta), kPrefijo, kSufijo);
+        if (segundo.isHeld()) {
+            hecha.anterior.reset(new ArchivoTemporal(std::move(segundo)));
+        } else {
+            QFile previo(destino);
+            if (!previo.open(QIODevice::ReadOnly))
+                throw ErrorArchivo(AccesoRuta, QStringLiteral("No se pudo leer el archivo '%1'.").arg(destino));
+            hecha.anterior = std::make_unique<ArchivoTemporal>(carpeta);
+            hecha.anterior->escribir(previo.readAll());
         }
     }
     if (::rename(fNativo(m_ruta).constData(), nativo.constData()) != 0)
@@ -194,7 +179,7 @@ void ArchivoTemporal::publicar(const QString &destino)
                      QStringLiteral("No se pudo dar su nombre al archivo"), destino, errno);
     m_ruta = destino;
     m_publicado = true;
-    if (Diario *diario = Diario::actual())
+    if (diario)
         diario->anotar(std::move(hecha));
 }
 
@@ -208,20 +193,21 @@ QString ArchivoTemporal::subcarpeta(const QString &carpeta)
     return fSubcarpeta(carpeta);
 }
 
-ArchivoTemporal::ArchivoTemporal(int fd, const QString &ruta) : m_ruta(ruta), m_fd(fd)
+ArchivoTemporal::ArchivoTemporal(heldfile::Held archivo) : m_archivo(std::move(archivo))
 {
+    m_ruta = m_archivo.path();
 }
 
 QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,
                             const QString &docId, const QString &usuario, const QString &tipDocColumn,
-                            const std::function<void(const QString &archivo)> &publicar)
+                            const std::function<void(const QString &archivo, DiarioPublicacion &diario)> &publicar)
 {
     Transaction transaccion(db, true);
-    Diario diario;
+    DiarioPublicacion diario;
     QString archivo;
     try {
         archivo = fRegistrarSpool(db, codRep, tipDoc, docId, usuario, tipDocColumn);
-        publicar(archivo);
+        publicar(archivo, diario);
         transaccion.commit();
     } catch (...) {
         // Still under the write lock: nobody has seen the name yet.

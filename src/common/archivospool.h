@@ -9,12 +9,15 @@
 //   ArchivoTemporal guion(gsRutaRpt);            // RPT/.qx-temporales/.qx-<random>.tmp
 //   guion.escribirLineas(lineas);                // as often as needed
 //   const QString archivo = fRegistrarYPublicar(db, "PR0003", 6, sRuc, gsUsuario, "tip_doc_d",
-//       [&](const QString &nombre) { guion.publicar(gsRutaRpt + nombre); });
+//       [&](const QString &nombre, DiarioPublicacion &diario) {
+//           guion.publicar(gsRutaRpt + nombre, &diario);
+//       });
 //
 // A run that fails before the rename leaves nothing under a final name: the
 // temporary file goes with its object. A run that is killed leaves its
 // temporary file behind, unlocked; the next run's limpiarHuerfanos removes it.
 #include "platform/database.h"
+#include "platform/heldfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,6 +25,8 @@
 #include <QVariant>
 #include <functional>
 #include <stdexcept>
+
+class DiarioPublicacion;   // what a registration has renamed (archivospool.cpp)
 
 // A file that could not be created, written or renamed: the runtime's error
 // number (57 input/output, 61 disk full, 75 access to the path or file,
@@ -60,12 +65,13 @@ public:
     void escribirLineas(const QStringList &lineas);
 
     // Flushes the file to disk and renames it onto destino in one step; an
-    // existing file of that name is replaced. Inside the callback of
-    // fRegistrarYPublicar the file it replaces is kept until the commit (a
-    // second name of it among the temporaries), so that a failure puts it
-    // back as it was. Raises ErrorArchivo (76 when the folder of
-    // destino does not exist, 75 otherwise); then nothing has changed.
-    void publicar(const QString &destino);
+    // existing file of that name is replaced. With the journal that
+    // fRegistrarYPublicar hands its callback, the file it replaces is kept
+    // until the commit (a second name of it among the temporaries), so that
+    // a failure puts it back as it was, and a new name is taken away.
+    // Raises ErrorArchivo (76 when the folder of destino does not exist, 75
+    // otherwise); then nothing has changed.
+    void publicar(const QString &destino, DiarioPublicacion *diario = nullptr);
 
     // Removes the temporary files of the folder that no running process
     // holds (left by a killed run); returns how many. Files of living
@@ -76,22 +82,22 @@ public:
     static QString subcarpeta(const QString &carpeta);
 
 private:
-    ArchivoTemporal(int fd, const QString &ruta);   // a file already held
+    explicit ArchivoTemporal(heldfile::Held archivo);   // a file already held
 
+    heldfile::Held m_archivo;
     QString m_ruta;
-    int m_fd = -1;
     bool m_publicado = false;
 };
 
 // Registers a spooled file and gives it its name in ONE transaction that takes
 // the write lock at once (BEGIN IMMEDIATE):
 //  1. fRegistrarSpool adds the SPOOL row and hands out the name ("00000042.PRN");
-//  2. publicar(name) renames the caller's temporary files onto their final
-//     names (ArchivoTemporal::publicar; it may publish further files of the
-//     same run, such as their text renderings);
+//  2. publicar(name, diario) renames the caller's temporary files onto
+//     their final names (ArchivoTemporal::publicar with the journal; it may
+//     publish further files of the same run, such as their text renderings);
 //  3. the transaction commits, and the name is returned.
 // A throw from fRegistrarSpool or publicar, or a failing commit, rolls the
-// row back, undoes what publicar had renamed (a replaced file comes back,
+// row back, undoes what the journal recorded (a replaced file comes back,
 // a new name disappears) and reaches the caller as it was thrown (DbError,
 // ErrorArchivo or the callback's own). While publicar runs the write lock is
 // held, so no other registration can hand out the same name.
@@ -99,4 +105,4 @@ private:
 // a savepoint whose rename the caller's rollback could not undo.
 QString fRegistrarYPublicar(Database &db, const QString &codRep, const QVariant &tipDoc,
                             const QString &docId, const QString &usuario, const QString &tipDocColumn,
-                            const std::function<void(const QString &archivo)> &publicar);
+                            const std::function<void(const QString &archivo, DiarioPublicacion &diario)> &publicar);

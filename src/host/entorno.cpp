@@ -4,7 +4,6 @@
 #include "host/referencia.h"
 #include "platform/database.h"
 #include "platform/inifile.h"
-#include "platform/sqlitedriver.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -36,7 +35,7 @@ bool crearTablas(const QString &ruta, QString *error)
     const QString conexion = QStringLiteral("velantis-esquema-%1").arg(++n);
     bool ok = true;
     {
-        QSqlDatabase h = sqlite::addConnection(conexion);
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
         h.setDatabaseName(ruta);
         if (!h.open()) {
             *error = h.lastError().text();

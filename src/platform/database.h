@@ -1,5 +1,6 @@
 #pragma once
-// The shared database: SQLite through Qt Sql in place of the legacy engine.
+// The shared database: SQLite through Qt Sql and its SQLite driver (QSQLITE)
+// in place of the legacy engine.
 // Every value goes in through bound parameters; errors are raised as DbError
 // with the legacy error numbers (busy, locked, read-only -> 3051).
 #include <QDate>
@@ -23,7 +24,7 @@ enum : int {
     SinConexion = 91,          // no open database
     ErrorMotor = 3000,         // any other engine error (SQLite code in the text)
     ClaveDuplicada = 3022,     // a row would repeat a unique key
-    NoExiste = 3024,           // the database file does not exist
+    NoExiste = 3024,           // the database file does not exist, or is gone since it was opened
     DiscoLleno = 3026,         // no room left on the disk
     ErrorDisco = 3043,         // disk or input/output error
     Bloqueada = 3051,          // busy, locked, read-only or without permission
@@ -107,14 +108,19 @@ private:
     friend class StatementUse;
     Database() = default;
     void check(const QString &sql) const;
+    // translate(), and 3024 when the file opened is no longer at its path.
+    DbError failure(const class QSqlError &e) const;
     QString m_path, m_workgroup, m_user, m_connection;
+    QString m_filePath;                  // absolute: the programs change folder
+    QPair<quint64, quint64> m_fileId;    // device and inode when opened
     std::function<void(const QString &)> m_fault;
     int m_depth = 0;   // nesting of Transaction scopes (savepoints inside)
 
     // Statements prepared on this connection, by SQL text and number of
     // values: preparing costs more than running most of them. Each is reset
     // after every use, so none holds a read lock, and all go before the
-    // connection closes.
+    // connection closes. One of a '*' is prepared again when the tables
+    // changed since (database.cpp, StatementUse).
     struct Statement;
     mutable QHash<QPair<QString, int>, std::shared_ptr<Statement>> m_statements;
     mutable quint64 m_uses = 0;

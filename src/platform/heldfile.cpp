@@ -10,6 +10,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -32,7 +33,42 @@ QString candidateIn(const QDir &dir, const QString &prefix, const QString &suffi
 
 namespace heldfile {
 
-int create(const QString &folder, const QString &prefix, const QString &suffix, QString *path, int *errnum)
+Held::Held(Held &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path)), m_error(other.m_error)
+{
+}
+
+Held &Held::operator=(Held &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_path = std::move(other.m_path);
+        m_error = other.m_error;
+    }
+    return *this;
+}
+
+void Held::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool Held::names(const QString &path) const
+{
+    return m_fd >= 0 && sameFile(m_fd, QFile::encodeName(path));
+}
+
+Held Held::failed(int errnum)
+{
+    Held h;
+    h.m_error = errnum;
+    return h;
+}
+
+Held create(const QString &folder, const QString &prefix, const QString &suffix)
 {
     const QDir dir(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -42,22 +78,21 @@ int create(const QString &folder, const QString &prefix, const QString &suffix, 
         if (fd < 0) {
             if (errno == EEXIST || errno == EINTR)
                 continue;
-            *errnum = errno;
-            return -1;
+            return Held::failed(errno);
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !sameFile(fd, native)) {
             ::close(fd);
             continue;
         }
-        *path = candidate;
-        return fd;
+        Held h;
+        h.m_fd = fd;
+        h.m_path = candidate;
+        return h;
     }
-    *errnum = EEXIST;
-    return -1;
+    return Held::failed(EEXIST);
 }
 
-int createLink(const QString &existing, const QString &folder, const QString &prefix, const QString &suffix,
-               QString *path, int *errnum)
+Held createLink(const QString &existing, const QString &folder, const QString &prefix, const QString &suffix)
 {
     const QDir dir(folder);
     const QByteArray from = QFile::encodeName(existing);
@@ -67,8 +102,7 @@ int createLink(const QString &existing, const QString &folder, const QString &pr
         if (::link(from.constData(), native.constData()) != 0) {
             if (errno == EEXIST || errno == EINTR)
                 continue;
-            *errnum = errno;
-            return -1;
+            return Held::failed(errno);
         }
         // Until it is held, a cleaner may take the new name for an orphan
         // and remove it: then try again.
@@ -81,8 +115,7 @@ int createLink(const QString &existing, const QString &folder, const QString &pr
             if (e == EWOULDBLOCK) {
                 // The file itself is held (by its writer, or by a cleaner just now).
                 ::unlink(native.constData());
-                *errnum = EWOULDBLOCK;
-                return -1;
+                return Held::failed(EWOULDBLOCK);
             }
             continue;
         }
@@ -90,11 +123,12 @@ int createLink(const QString &existing, const QString &folder, const QString &pr
             ::close(fd);
             continue;
         }
-        *path = candidate;
-        return fd;
+        Held h;
+        h.m_fd = fd;
+        h.m_path = candidate;
+        return h;
     }
-    *errnum = EEXIST;
-    return -1;
+    return Held::failed(EEXIST);
 }
 
 int removeOrphans(const QString &folder, const QString &prefix, const QString &suffix)
@@ -125,11 +159,6 @@ int removeOrphans(const QString &folder, const QString &prefix, const QString &s
         ::close(fd);
     }
     return removed;
-}
-
-bool names(int fd, const QString &path)
-{
-    return sameFile(fd, QFile::encodeName(path));
 }
 
 } // namespace heldfile

@@ -9,16 +9,27 @@
 
 namespace noreplace {
 
-int rename(const QString &from, const QString &to)
+const FileSystem &realFileSystem()
+{
+    static const FileSystem fs{
+        [](const char *from, const char *to) {
+            return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+        },
+        [](const char *from, const char *to) { return ::link(from, to); },
+    };
+    return fs;
+}
+
+int rename(const QString &from, const QString &to, const FileSystem &fs)
 {
     const QByteArray f = QFile::encodeName(from);
     const QByteArray t = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
+    if (fs.renameNoReplace(f.constData(), t.constData()) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return errno;
     // A file system without the flag: a hard link takes a name only when it is free.
-    if (::link(f.constData(), t.constData()) == 0) {
+    if (fs.link(f.constData(), t.constData()) == 0) {
         ::unlink(f.constData());   // should this fail, the file has both names; the new one counts
         return 0;
     }

@@ -157,11 +157,11 @@ int fCorrida(int argc, char **argv)
         const auto copia = fCopiaTemporal(txt->ruta(), gsRutaTmp);
 
         fRegistrarYPublicar(*gdbBase, QStringLiteral("PR0002"), lc.sTipDoc, lc.sDocId, gsUsuario,
-                            QStringLiteral("Tip_doc_d"), [&](const QString &archivo) {
-                                c.grafica->publicar(gsRutaRpt + QStringLiteral("/") + archivo);
-                                c.texto->publicar(gsRutaRpt + sGuion);
-                                txt->publicar(gsArchivoTexto);
-                                copia->publicar(gsRutaTmp + c.base + QStringLiteral(".TXT"));
+                            QStringLiteral("Tip_doc_d"), [&](const QString &archivo, DiarioPublicacion &diario) {
+                                c.grafica->publicar(gsRutaRpt + QStringLiteral("/") + archivo, &diario);
+                                c.texto->publicar(gsRutaRpt + sGuion, &diario);
+                                txt->publicar(gsArchivoTexto, &diario);
+                                copia->publicar(gsRutaTmp + c.base + QStringLiteral(".TXT"), &diario);
                             });
         return 0;
     } catch (const FinPrograma &f) {

@@ -141,9 +141,9 @@ QString ArchivoSalida::ruta() const
     return m_archivo ? m_archivo->ruta() : QString();
 }
 
-void ArchivoSalida::publicar(const QString &destino)
+void ArchivoSalida::publicar(const QString &destino, DiarioPublicacion *diario)
 {
-    m_archivo->publicar(destino);
+    m_archivo->publicar(destino, diario);
 }
 
 QString fNombreTexto(const QString &sArchivo)

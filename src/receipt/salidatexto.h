@@ -7,6 +7,7 @@
 #include <memory>
 
 class ArchivoTemporal;
+class DiarioPublicacion;
 
 // A sequential output file composed out of the host's sight: its lines are
 // kept until it is closed, then stored in a temporary file of its folder
@@ -19,9 +20,9 @@ public:
     void cerrar();                                    // raises ErrorVB
     bool abierto() const { return m_abierto; }
     QString ruta() const;                             // where the file is now
-    // Renames the closed file onto destino, replacing any earlier file.
-    // Raises ErrorArchivo.
-    void publicar(const QString &destino);
+    // Renames the closed file onto destino, replacing any earlier file (kept
+    // by the journal of a registration, when given). Raises ErrorArchivo.
+    void publicar(const QString &destino, DiarioPublicacion *diario = nullptr);
 private:
     std::unique_ptr<ArchivoTemporal> m_archivo;
     QStringList m_lineas;

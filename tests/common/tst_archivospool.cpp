@@ -180,10 +180,10 @@ private slots:
 
         const QString archivo = fRegistrarYPublicar(
             *db, QStringLiteral("PR0002"), QStringLiteral("06"), QStringLiteral("20100066603    "),
-            QStringLiteral("USUARIO1"), QStringLiteral("Tip_doc_d"), [&](const QString &nombre) {
+            QStringLiteral("USUARIO1"), QStringLiteral("Tip_doc_d"), [&](const QString &nombre, DiarioPublicacion &diario) {
                 QCOMPARE(nombre, QStringLiteral("00000001.PRN"));
-                guion.publicar(rpt + nombre);
-                texto.publicar(rpt + QStringLiteral("0951199800A1.txt"));
+                guion.publicar(rpt + nombre, &diario);
+                texto.publicar(rpt + QStringLiteral("0951199800A1.txt"), &diario);
             });
         QCOMPARE(archivo, QStringLiteral("00000001.PRN"));
         QCOMPARE(db->scalar(QStringLiteral("SELECT Archivo FROM SPOOL WHERE CodRep = 'PR0002'")).toString(),
@@ -225,9 +225,9 @@ private slots:
             try {
                 fRegistrarYPublicar(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20100066603"),
                                     QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
-                                    [&](const QString &nombre) {
-                                        guion.publicar(rpt + nombre);
-                                        texto.publicar(rpt + QStringLiteral("0951199800A1.txt"));
+                                    [&](const QString &nombre, DiarioPublicacion &diario) {
+                                        guion.publicar(rpt + nombre, &diario);
+                                        texto.publicar(rpt + QStringLiteral("0951199800A1.txt"), &diario);
                                         if (falla == QLatin1String("publicar"))
                                             throw ErrorArchivo(75, QStringLiteral("sin acceso"));
                                     });
@@ -248,7 +248,9 @@ private slots:
         ArchivoTemporal guion(rpt);
         QCOMPARE(fRegistrarYPublicar(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20100066603"),
                                      QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
-                                     [&](const QString &nombre) { guion.publicar(rpt + nombre); }),
+                                     [&](const QString &nombre, DiarioPublicacion &diario) {
+                                         guion.publicar(rpt + nombre, &diario);
+                                     }),
                  QStringLiteral("00000001.PRN"));
     }
 
@@ -278,8 +280,8 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(ErrorArchivo,
                                      fRegistrarYPublicar(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20100066603"),
                                                          QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
-                                                         [&](const QString &) {
-                                                             nuevo.publicar(texto);
+                                                         [&](const QString &, DiarioPublicacion &diario) {
+                                                             nuevo.publicar(texto, &diario);
                                                              QCOMPARE(leer(texto), QByteArray("texto nuevo"));
                                                              throw ErrorArchivo(75, QStringLiteral("sin acceso"));
                                                          }));
@@ -291,6 +293,40 @@ private slots:
         QCOMPARE(despues.st_mode & 07777, mode_t(0600));
         QCOMPARE(QFileInfo(texto).lastModified(), cambio);
         QCOMPARE(contenido(rpt), QStringList{QStringLiteral("0951199800A1.txt")});
+        QCOMPARE(filasSpool(*db), 0);
+    }
+
+    // Only what is published with the registration's journal goes back when
+    // the registration fails: a file published without it, even while the
+    // registration runs, is published as anywhere else.
+    void soloLoAnotadoSeDeshace()
+    {
+        testdb::Entorno env;
+        QVERIFY(env.valido());
+        auto db = env.abrir();
+        const QString rpt = env.sysPath + QStringLiteral("RPT/");
+        const QString tmp = env.sysPath + QStringLiteral("TMP/");
+        poner(rpt + QStringLiteral("0951199800A1.txt"), "texto anterior");
+        poner(tmp + QStringLiteral("aparte.txt"), "aparte anterior");
+        {
+            ArchivoTemporal guion(rpt), texto(rpt), aparte(tmp);
+            guion.escribir("guion");
+            texto.escribir("texto nuevo");
+            aparte.escribir("aparte nuevo");
+            QVERIFY_THROWS_EXCEPTION(ErrorArchivo,
+                                     fRegistrarYPublicar(*db, QStringLiteral("PR0003"), 6, QStringLiteral("20100066603"),
+                                                         QStringLiteral("USUARIO1"), QStringLiteral("tip_doc_d"),
+                                                         [&](const QString &nombre, DiarioPublicacion &diario) {
+                                                             guion.publicar(rpt + nombre, &diario);
+                                                             aparte.publicar(tmp + QStringLiteral("aparte.txt"));
+                                                             texto.publicar(rpt + QStringLiteral("0951199800A1.txt"), &diario);
+                                                             throw ErrorArchivo(75, QStringLiteral("sin acceso"));
+                                                         }));
+        }
+        QCOMPARE(contenido(rpt), QStringList{QStringLiteral("0951199800A1.txt")});
+        QCOMPARE(leer(rpt + QStringLiteral("0951199800A1.txt")), QByteArray("texto anterior"));
+        QCOMPARE(contenido(tmp), QStringList{QStringLiteral("aparte.txt")});
+        QCOMPARE(leer(tmp + QStringLiteral("aparte.txt")), QByteArray("aparte nuevo"));
         QCOMPARE(filasSpool(*db), 0);
     }
 };

@@ -160,7 +160,7 @@ private slots:
             mensaje.clear();
             try {
                 fRegistrarYPublicar(*db, codigo, 6, QStringLiteral("20000000001"), QStringLiteral("U"),
-                                    QStringLiteral("tip_doc_d"), [&](const QString &) { publicado = true; });
+                                    QStringLiteral("tip_doc_d"), [&](const QString &, DiarioPublicacion &) { publicado = true; });
             } catch (const DbError &e) {
                 mensaje = e.description;
             }

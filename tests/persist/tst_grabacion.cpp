@@ -5,6 +5,7 @@
 #include "comunpersist.h"
 #include "ventanaprueba.h"
 #include <QDate>
+#include <QFile>
 #include <QSqlRecord>
 #include <QtTest>
 
@@ -468,6 +469,39 @@ private slots:
         QCOMPARE(db->scalar(QStringLiteral("SELECT cNumero || estado FROM CAB")).toString(), cabAntes);
         QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ACTA WHERE tipo_asist='2'")).toInt(), 15);
         QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ACTA")).toInt(), 15);
+    }
+
+    // The database file renamed or removed while the program has it open:
+    // the save says the file is gone (not that another user locks it), and
+    // stores nothing.
+    void baseMovidaOBorrada_data()
+    {
+        QTest::addColumn<bool>("borrada");
+        QTest::newRow("renombrada") << false;
+        QTest::newRow("borrada") << true;
+    }
+    void baseMovidaOBorrada()
+    {
+        QFETCH(bool, borrada);
+        VentanaPrueba v;
+        v.nueva(kRuc);
+        v.m.bModificado = true;
+        const QString movida = env->rutaBase + QStringLiteral(".movida");
+        QVERIFY(borrada ? QFile::remove(env->rutaBase) : QFile::rename(env->rutaBase, movida));
+        msg::ScriptedAnswerer a;
+        QVERIFY(!CmdGrabar_Click(v, *db));
+        QCOMPARE(a.shown().size(), 1);
+        QCOMPARE(a.shown().first().text,
+                 QStringLiteral("No se encontró el archivo de la base de datos '") + env->rutaBase
+                     + QStringLiteral("': se movió o se borró mientras el programa lo tenía abierto.\n 3024"));
+        QCOMPARE(a.shown().first().style, 0);
+        QCOMPARE(a.shown().first().title, QStringLiteral("Error"));
+        QVERIFY(v.m.bModificado);
+        QVERIFY(!QFile::exists(env->rutaBase));
+        if (!borrada) {
+            auto otra = Database::open(movida);
+            QCOMPARE(otra->scalar(QStringLiteral("SELECT COUNT(*) FROM CAB")).toInt(), 0);
+        }
     }
 };
 

@@ -87,11 +87,9 @@ private slots:
         QVERIFY(huerfano.open(QIODevice::WriteOnly));
         huerfano.write("%PDF-1.4 cortado");
         huerfano.close();
-        QString ajeno;
-        int errnum = 0;
-        const int retenido = heldfile::create(carpeta.path(), QStringLiteral(".qx-"), QStringLiteral(".pdf.part"),
-                                              &ajeno, &errnum);
-        QVERIFY(retenido >= 0);
+        heldfile::Held retenido = heldfile::create(carpeta.path(), QStringLiteral(".qx-"), QStringLiteral(".pdf.part"));
+        QVERIFY(retenido.isHeld());
+        const QString ajeno = retenido.path();
 
         qputenv("QX_PRINTER_PDF", carpeta.path().toLocal8Bit());
         Printer p;
@@ -101,7 +99,7 @@ private slots:
         QVERIFY(!huerfano.exists());
         QVERIFY(QFile::exists(ajeno));
         QVERIFY(p.end());
-        ::close(retenido);
+        retenido.close();
         QCOMPARE(archivos(carpeta.path()),
                  (QStringList{QFileInfo(ajeno).fileName(), QStringLiteral("Inconsistencias.pdf")}));
     }

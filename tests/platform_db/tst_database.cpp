@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
@@ -312,6 +314,219 @@ private slots:
         QVERIFY(abiertos() > 0);
         db.reset();
         QCOMPARE(abiertos(), 0);
+    }
+
+    // Each value comes back with the type the reading code goes by (the
+    // control code, the amounts, the print scripts): whole numbers as
+    // qlonglong, others as double, text as QString, bytes as QByteArray,
+    // whatever column they were stored in; dates as their ISO text.
+    void tiposDeLosValores_data()
+    {
+        QTest::addColumn<QString>("columna");
+        QTest::addColumn<QVariant>("valor");
+        QTest::addColumn<QString>("tipo");   // "" for a null value
+        QTest::addColumn<QVariant>("leido");
+        QTest::newRow("entero") << "i" << QVariant(42) << "qlonglong" << QVariant(qlonglong(42));
+        QTest::newRow("entero de 64 bits") << "i" << QVariant(qlonglong(1) << 40) << "qlonglong"
+                                           << QVariant(qlonglong(1099511627776));
+        QTest::newRow("logico") << "i" << QVariant(true) << "qlonglong" << QVariant(qlonglong(1));
+        QTest::newRow("texto de digitos en columna entera") << "i" << QVariant(QStringLiteral("10")) << "qlonglong"
+                                                            << QVariant(qlonglong(10));
+        QTest::newRow("letras en columna entera") << "i" << QVariant(QStringLiteral("abc")) << "QString"
+                                                  << QVariant(QStringLiteral("abc"));
+        QTest::newRow("real") << "r" << QVariant(1.5) << "double" << QVariant(1.5);
+        QTest::newRow("entero en columna real") << "r" << QVariant(3) << "double" << QVariant(3.0);
+        QTest::newRow("numerico entero") << "n" << QVariant(7) << "qlonglong" << QVariant(qlonglong(7));
+        QTest::newRow("numerico con decimales") << "n" << QVariant(12.25) << "double" << QVariant(12.25);
+        QTest::newRow("texto") << "t" << QVariant(QStringLiteral("Razón Social")) << "QString"
+                               << QVariant(QStringLiteral("Razón Social"));
+        QTest::newRow("numero en columna de texto") << "t" << QVariant(1998) << "QString"
+                                                    << QVariant(QStringLiteral("1998"));
+        QTest::newRow("bytes") << "b" << QVariant(QByteArray("\x00\xff", 2)) << "QByteArray"
+                               << QVariant(QByteArray("\x00\xff", 2));
+        QTest::newRow("fecha") << "f" << QVariant(QDate(1998, 12, 31)) << "QString"
+                               << QVariant(QStringLiteral("1998-12-31"));
+        QTest::newRow("sin tipo declarado") << "s" << QVariant(2.5) << "double" << QVariant(2.5);
+        QTest::newRow("nulo") << "i" << QVariant() << "" << QVariant();
+        QTest::newRow("nulo en columna de texto") << "t" << QVariant() << "" << QVariant();
+    }
+    void tiposDeLosValores()
+    {
+        QFETCH(QString, columna);
+        QFETCH(QVariant, valor);
+        QFETCH(QString, tipo);
+        QFETCH(QVariant, leido);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->exec(QStringLiteral("CREATE TABLE V (i INTEGER, r REAL, n NUMERIC(10,2), t TEXT, b BLOB, f DATE, s)"));
+        db->exec(QStringLiteral("INSERT INTO V (%1) VALUES (?)").arg(columna), {valor});
+        const QList<QSqlRecord> filas = db->select(QStringLiteral("SELECT %1 FROM V").arg(columna));
+        QCOMPARE(filas.size(), 1);
+        const QVariant v = filas.first().value(0);
+        if (tipo.isEmpty()) {
+            QVERIFY(v.isNull());
+            return;
+        }
+        QVERIFY(!v.isNull());
+        QCOMPARE(QString::fromLatin1(v.metaType().name()), tipo);
+        QCOMPARE(v, leido);
+    }
+
+    // A statement kept prepared answers on its next run as a fresh one
+    // would. A name used twice, bound by name on the layer's connection
+    // (the layer itself binds '?' by position).
+    void nombreUsadoDosVeces()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        QSqlQuery q(db->handle());
+        QVERIFY(q.prepare(QStringLiteral("SELECT :a, :b, :a")));
+        for (int vez = 0; vez < 2; ++vez) {
+            q.bindValue(QStringLiteral(":a"), 1 + 2 * vez);
+            q.bindValue(QStringLiteral(":b"), 2 + 2 * vez);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+            QVERIFY(q.next());
+            QCOMPARE(q.record().count(), 3);
+            QCOMPARE(q.value(0).toInt(), 1 + 2 * vez);
+            QCOMPARE(q.value(1).toInt(), 2 + 2 * vez);
+            QCOMPARE(q.value(2).toInt(), 1 + 2 * vez);
+            q.finish();
+        }
+    }
+
+    // A '?' in a quoted text, a quoted name or a comment is no value to bind.
+    void interrogacionesCitadas()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        const QString sql = QStringLiteral("SELECT ? AS \"¿a?\", '?''?', /* ? */ ? -- ?\n, ?");
+        for (int vez = 0; vez < 2; ++vez) {
+            const QList<QSqlRecord> filas = db->select(sql, {vez, QStringLiteral("b"), QVariant()});
+            QCOMPARE(filas.size(), 1);
+            const QSqlRecord &f = filas.first();
+            QCOMPARE(f.count(), 4);
+            QCOMPARE(f.fieldName(0), QStringLiteral("¿a?"));
+            QCOMPARE(f.value(0).toInt(), vez);
+            QCOMPARE(f.value(1).toString(), QStringLiteral("?'?"));
+            QCOMPARE(f.value(2).toString(), QStringLiteral("b"));
+            QVERIFY(f.value(3).isNull());
+        }
+        try {
+            db->select(QStringLiteral("SELECT ?, ?"), {1});
+            QFAIL("ran with a value missing");
+        } catch (const DbError &) {
+        }
+    }
+
+    void columnaAgregadaPorOtraConexion()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->exec(QStringLiteral("CREATE TABLE T (a INTEGER)"));
+        db->exec(QStringLiteral("INSERT INTO T (a) VALUES (1)"));
+        const QString sql = QStringLiteral("SELECT * FROM T");
+        QCOMPARE(db->select(sql).first().count(), 1);
+        auto otra = env.abrir();
+        otra->exec(QStringLiteral("ALTER TABLE T ADD COLUMN nueva TEXT DEFAULT 'x'"));
+        const QList<QSqlRecord> filas = db->select(sql);
+        QCOMPARE(filas.size(), 1);
+        QCOMPARE(filas.first().count(), 2);
+        QCOMPARE(filas.first().fieldName(1), QStringLiteral("nueva"));
+        QCOMPARE(filas.first().value(QStringLiteral("nueva")).toString(), QStringLiteral("x"));
+    }
+
+    void primeraCorridaSinFilas()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        const QString sql = QStringLiteral("SELECT DOC_ID_D, TIP_DOC_D, 1 + 1 AS dos, 'x' || PERIODO AS p FROM CAB "
+                                           "WHERE DOC_ID_D = ?");
+        QVERIFY(db->select(sql, {QStringLiteral("20000000009")}).isEmpty());
+        const QList<QSqlRecord> filas = db->select(sql, {QStringLiteral("20000000001")});
+        QCOMPARE(filas.size(), 1);
+        const QSqlRecord &f = filas.first();
+        QCOMPARE(f.count(), 4);
+        for (int i = 0; i < f.count(); ++i)
+            QVERIFY2(f.field(i).metaType().isValid(), qPrintable(f.fieldName(i)));
+        QCOMPARE(f.value(QStringLiteral("dos")), QVariant(qlonglong(2)));
+        QCOMPARE(f.value(QStringLiteral("p")), QVariant(QStringLiteral("x1998")));
+    }
+
+    // A select that failed on a locked file reads its rows once the lock is gone.
+    void lecturaTrasUnBloqueo()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        db->setBusyTimeout(0);
+        agregarCab(*db, QStringLiteral("20000000001"));
+        agregarCab(*db, QStringLiteral("20000000002"));
+        const QString sql = QStringLiteral("SELECT DOC_ID_D FROM CAB WHERE DOC_ID_D >= ? ORDER BY 1");
+        QCOMPARE(db->select(sql, {QStringLiteral("20000000002")}).size(), 1);
+        {
+            testdb::BloqueoExclusivo bloqueo(env.rutaBase);
+            QVERIFY(bloqueo.activo());
+            try {
+                db->select(sql, {QStringLiteral("2")});
+                QFAIL("read under another program's exclusive lock");
+            } catch (const DbError &e) {
+                QCOMPARE(e.number, 3051);
+            }
+        }
+        const QList<QSqlRecord> filas = db->select(sql, {QStringLiteral("2")});
+        QCOMPARE(filas.size(), 2);
+        QCOMPARE(filas.at(1).value(0).toString(), QStringLiteral("20000000002"));
+    }
+
+    // The file renamed or removed while it is open: a write says the file is
+    // gone, with the number of a missing file, not that it is locked.
+    void archivoMovidoOBorrado_data()
+    {
+        QTest::addColumn<bool>("borrado");
+        QTest::newRow("renombrado") << false;
+        QTest::newRow("borrado") << true;
+    }
+    void archivoMovidoOBorrado()
+    {
+        QFETCH(bool, borrado);
+        testdb::Entorno env;
+        auto db = env.abrir();
+        agregarCab(*db, QStringLiteral("20000000001"));
+        const QString movido = env.rutaBase + QStringLiteral(".movido");
+        QVERIFY(borrado ? QFile::remove(env.rutaBase) : QFile::rename(env.rutaBase, movido));
+        QCOMPARE(cuenta(*db, QStringLiteral("CAB")), 1);   // what is open still reads
+        try {
+            Transaction t(*db);
+            agregarCab(*db, QStringLiteral("20000000002"));
+            t.commit();
+            QFAIL("wrote a file that is gone");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3024);
+            QCOMPARE(e.description, QStringLiteral("No se encontró el archivo de la base de datos '") + env.rutaBase
+                                        + QStringLiteral("': se movió o se borró mientras el programa lo tenía abierto."));
+        }
+        QVERIFY(!QFile::exists(env.rutaBase));
+        if (!borrado)
+            QCOMPARE(cuenta(*Database::open(movido), QStringLiteral("CAB")), 1);
+    }
+
+    // A file put back in its place after being moved is another file for
+    // the connection: still gone for it.
+    void otroArchivoEnSuLugar()
+    {
+        testdb::Entorno env;
+        auto db = env.abrir();
+        const QString movido = env.rutaBase + QStringLiteral(".movido");
+        QVERIFY(QFile::copy(env.rutaBase, movido));
+        QVERIFY(QFile::remove(env.rutaBase));
+        QVERIFY(QFile::rename(movido, env.rutaBase));
+        try {
+            agregarCab(*db, QStringLiteral("20000000002"));
+            QFAIL("wrote a file that is gone");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number, 3024);
+        }
+        QCOMPARE(cuenta(*env.abrir(), QStringLiteral("CAB")), 0);
     }
 
     void traduccion_data()

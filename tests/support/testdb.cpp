@@ -1,5 +1,4 @@
 #include "testdb.h"
-#include "platform/sqlitedriver.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -36,7 +35,7 @@ bool crearBase(const QString &path, QString *error)
     const QString name = QStringLiteral("qxtest-create-%1").arg(++counter);
     bool ok = true;
     {
-        QSqlDatabase h = sqlite::addConnection(name);
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         h.setDatabaseName(path);
         if (!h.open()) {
             ok = false;
@@ -123,7 +122,7 @@ BloqueoExclusivo::BloqueoExclusivo(const QString &path)
 {
     static int counter = 0;
     m_connection = QStringLiteral("qxtest-lock-%1").arg(++counter);
-    QSqlDatabase h = sqlite::addConnection(m_connection);
+    QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     h.setDatabaseName(path);
     m_ok = h.open();
     QSqlQuery q(h);
@@ -170,7 +169,7 @@ void EscrituraAjena::correr(const QString &path, int ms)
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("qxtest-writer-%1").arg(++counter);
     {
-        QSqlDatabase h = sqlite::addConnection(name);
+        QSqlDatabase h = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         h.setDatabaseName(path);
         // Its commit waits for the readers of the program under test.
         h.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=20000"));

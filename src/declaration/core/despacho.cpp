@@ -3,21 +3,89 @@
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 #include "declaration/core/calculosimporte.h"
 
+namespace {
+
+// Every step: its name (for the observers) and what it runs. One row per
+// Accion, in the enum's order, which the checks below hold at compile time.
+struct DefinicionAccion {
+    Accion accion;
+    const char *nombre;
+    void (*correr)(CalculosDeclaracion &c, ModeloCasillas &m, const Paso &p);
+    // The tax (Calcular113) follows as a step of its own, so that its
+    // change does not run it a second time.
+    bool luegoImpuesto = false;
+};
+
+using C = CalculosDeclaracion;
+using M = ModeloCasillas;
+using P = Paso;
+
+constexpr DefinicionAccion kAcciones[] = {
+    {Accion::TemCasillas, "pTemCasillas", [](C &c, M &, const P &p) { c.pTemCasillas(p.arg, p.arg2); }},
+    {Accion::Calcular120, "Calcular120", [](C &c, M &, const P &) { c.Calcular120(); }},
+    {Accion::Calcular128A_131A, "Calcular128A_131A", [](C &c, M &, const P &p) { c.Calcular128A_131A(p.arg); }},
+    {Accion::Calcular117, "Calcular117", [](C &c, M &, const P &) { c.Calcular117(); }},
+    {Accion::Calcular128_131, "Calcular128_131", [](C &c, M &, const P &p) { c.Calcular128_131(p.arg); }},
+    {Accion::Calcular500, "Calcular500", [](C &c, M &, const P &) { c.Calcular500(); }},
+    {Accion::Calcular501, "Calcular501", [](C &c, M &, const P &) { c.Calcular501(); }},
+    {Accion::Calcular502, "Calcular502", [](C &c, M &, const P &) { c.Calcular502(); }},
+    {Accion::Calcular503, "Calcular503", [](C &c, M &, const P &) { c.Calcular503(); }},
+    {Accion::Calcular334y504, "Calcular334y504", [](C &c, M &, const P &) { c.Calcular334y504(); }},
+    {Accion::Calcular505y338, "Calcular505y338", [](C &c, M &, const P &) { c.Calcular505y338(); }},
+    {Accion::Calcular341y342, "Calcular341y342", [](C &c, M &, const P &) { c.Calcular341y342(); }},
+    {Accion::Calcular106y107, "Calcular106y107", [](C &c, M &, const P &) { c.Calcular106y107(); }},
+    {Accion::Calcular110y111, "Calcular110y111", [](C &c, M &, const P &) { c.Calcular110y111SinImpuesto(); }, true},
+    {Accion::Calcular113, "Calcular113", [](C &c, M &, const P &) { c.Calcular113(); }},
+    {Accion::Calcular506, "Calcular506", [](C &c, M &, const P &) { c.Calcular506(); }},
+    {Accion::Vaciar114Si122, "Vaciar114Si122",
+     [](C &, M &m, const P &) {
+         if (std::abs(importe::leer(m.texto(122))) > 0)
+             m.setTexto(114, QString());
+     }},
+    {Accion::Calcular116y507, "Calcular116y507", [](C &c, M &, const P &) { c.Calcular116y507(); }},
+    {Accion::Calcular508, "Calcular508", [](C &c, M &, const P &) { c.Calcular508(); }},
+    {Accion::Vaciar122Si114, "Vaciar122Si114",
+     [](C &, M &m, const P &) {
+         if (std::abs(importe::leer(m.texto(114))) > 0)
+             m.setTexto(122, QString());
+     }},
+    {Accion::Calcular119y509, "Calcular119y509", [](C &c, M &, const P &) { c.Calcular119y509(); }},
+    {Accion::Calcular509, "Calcular509", [](C &c, M &, const P &) { c.Calcular509(); }},
+    {Accion::Calcular510, "Calcular510", [](C &c, M &, const P &) { c.Calcular510(); }},
+    {Accion::CalcularMax124, "CalcularMax124", [](C &c, M &, const P &) { c.CalcularMax124(); }},
+    {Accion::Calcular511, "Calcular511", [](C &c, M &, const P &) { c.Calcular511(); }},
+    {Accion::Calcular512, "Calcular512", [](C &c, M &, const P &) { c.Calcular512(); }},
+    {Accion::Calcular513, "Calcular513", [](C &c, M &, const P &) { c.Calcular513(); }},
+    {Accion::CalcularMax132, "CalcularMax132", [](C &c, M &, const P &) { c.CalcularMax132(); }},
+    {Accion::Calcular514_138y139, "Calcular514_138y139", [](C &c, M &, const P &) { c.Calcular514_138y139(); }},
+    {Accion::VaciarSinSaldo, "VaciarSinSaldo", [](C &c, M &, const P &) { c.pVaciarSinSaldo(); }},
+    {Accion::ReglaSaldos, "ReglaSaldos", [](C &c, M &, const P &) { c.pReglaSaldos(); }},
+    {Accion::ReglaCasilla140, "ReglaCasilla140", [](C &c, M &, const P &) { c.pReglaCasilla140(); }},
+    {Accion::ReglaCasilla137, "ReglaCasilla137", [](C &c, M &, const P &) { c.pReglaCasilla137(); }},
+    {Accion::Calcular146, "Calcular146", [](C &c, M &, const P &) { c.Calcular146(); }},
+    {Accion::ImportePago, "ImportePago", [](C &c, M &, const P &) { c.pImportePago(); }},
+    {Accion::ValidarRuc, "ValidarRuc", [](C &c, M &, const P &p) { c.pValidarRucCasilla(p.arg); }},
+};
+
+constexpr bool fEnElOrdenDelEnum()
+{
+    for (size_t i = 0; i < std::size(kAcciones); ++i)
+        if (kAcciones[i].accion != Accion(i))
+            return false;
+    return true;
+}
+static_assert(std::size(kAcciones) == size_t(kNumAcciones), "one row of kAcciones per Accion");
+static_assert(fEnElOrdenDelEnum(), "kAcciones in the order of Accion");
+
+} // namespace
+
 const char *nombreAccion(Accion a)
 {
-    static const char *const nombres[] = {
-        "pTemCasillas", "Calcular120", "Calcular128A_131A", "Calcular117", "Calcular128_131",
-        "Calcular500", "Calcular501", "Calcular502", "Calcular503", "Calcular334y504",
-        "Calcular505y338", "Calcular341y342", "Calcular106y107", "Calcular110y111", "Calcular113",
-        "Calcular506", "Vaciar114Si122", "Calcular116y507", "Calcular508", "Vaciar122Si114",
-        "Calcular119y509", "Calcular509", "Calcular510", "CalcularMax124", "Calcular511",
-        "Calcular512", "Calcular513", "CalcularMax132", "Calcular514_138y139", "VaciarSinSaldo",
-        "ReglaSaldos", "ReglaCasilla140", "ReglaCasilla137", "Calcular146", "ImportePago",
-        "ValidarRuc"};
-    return nombres[int(a)];
+    return kAcciones[size_t(a)].nombre;
 }
 
 namespace {
@@ -177,59 +245,14 @@ void DespachoCasillas::ejecutar(const Paso &p, int)
         return;
     if (m_observador)
         m_observador(p);
-    CalculosDeclaracion &c = m_calc;
+    const DefinicionAccion &a = kAcciones[size_t(p.accion)];
     try {
-        switch (p.accion) {
-        case Accion::TemCasillas: c.pTemCasillas(p.arg, p.arg2); break;
-        case Accion::Calcular120: c.Calcular120(); break;
-        case Accion::Calcular128A_131A: c.Calcular128A_131A(p.arg); break;
-        case Accion::Calcular117: c.Calcular117(); break;
-        case Accion::Calcular128_131: c.Calcular128_131(p.arg); break;
-        case Accion::Calcular500: c.Calcular500(); break;
-        case Accion::Calcular501: c.Calcular501(); break;
-        case Accion::Calcular502: c.Calcular502(); break;
-        case Accion::Calcular503: c.Calcular503(); break;
-        case Accion::Calcular334y504: c.Calcular334y504(); break;
-        case Accion::Calcular505y338: c.Calcular505y338(); break;
-        case Accion::Calcular341y342: c.Calcular341y342(); break;
-        case Accion::Calcular106y107: c.Calcular106y107(); break;
-        case Accion::Calcular110y111:
-            c.Calcular110y111SinImpuesto();
-            // The tax follows as a step of its own, so that its change does
-            // not run it a second time.
+        a.correr(m_calc, m, p);
+        if (a.luegoImpuesto) {
             if (m_idx113 >= 0)
                 m_pendiente[size_t(m_idx113)] = 1;
             else
-                c.Calcular113();
-            break;
-        case Accion::Calcular113: c.Calcular113(); break;
-        case Accion::Calcular506: c.Calcular506(); break;
-        case Accion::Vaciar114Si122:
-            if (std::abs(importe::leer(m.texto(122))) > 0)
-                m.setTexto(114, QString());
-            break;
-        case Accion::Calcular116y507: c.Calcular116y507(); break;
-        case Accion::Calcular508: c.Calcular508(); break;
-        case Accion::Vaciar122Si114:
-            if (std::abs(importe::leer(m.texto(114))) > 0)
-                m.setTexto(122, QString());
-            break;
-        case Accion::Calcular119y509: c.Calcular119y509(); break;
-        case Accion::Calcular509: c.Calcular509(); break;
-        case Accion::Calcular510: c.Calcular510(); break;
-        case Accion::CalcularMax124: c.CalcularMax124(); break;
-        case Accion::Calcular511: c.Calcular511(); break;
-        case Accion::Calcular512: c.Calcular512(); break;
-        case Accion::Calcular513: c.Calcular513(); break;
-        case Accion::CalcularMax132: c.CalcularMax132(); break;
-        case Accion::Calcular514_138y139: c.Calcular514_138y139(); break;
-        case Accion::VaciarSinSaldo: c.pVaciarSinSaldo(); break;
-        case Accion::ReglaSaldos: c.pReglaSaldos(); break;
-        case Accion::ReglaCasilla140: c.pReglaCasilla140(); break;
-        case Accion::ReglaCasilla137: c.pReglaCasilla137(); break;
-        case Accion::Calcular146: c.Calcular146(); break;
-        case Accion::ImportePago: c.pImportePago(); break;
-        case Accion::ValidarRuc: c.pValidarRucCasilla(p.arg); break;
+                m_calc.Calcular113();
         }
     } catch (const DbError &e) {
         // A failed annex query leaves its box as it was; the other boxes go on.

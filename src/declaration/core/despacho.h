@@ -71,6 +71,9 @@ enum class Accion : quint8 {
     ImportePago,         // box 180 to the payment control
     ValidarRuc,          // arg: the code box
 };
+// How many there are: keep it after the last. despacho.cpp names each one
+// and says what it runs, in one table that its compiler holds to this count.
+constexpr int kNumAcciones = int(Accion::ValidarRuc) + 1;
 const char *nombreAccion(Accion a);
 
 // The answers a step is conditioned on, read when it runs.

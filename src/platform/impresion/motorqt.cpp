@@ -33,12 +33,18 @@ const QString kPartialSuffix = QStringLiteral(".pdf.part");
 // "<name>-100000.pdf" and beyond are not tried.
 constexpr int kNames = 99999;
 
-QString pdfName(const QDir &dir, const QString &document, int i)
+// The document's name as a file name: what is not a letter, a digit, '_',
+// '.' or '-' becomes '_'.
+QString pdfBase(const QString &document)
 {
+    static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9_.-]+"));
     QString base = document;
-    base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("_"));
-    if (base.isEmpty())
-        base = QStringLiteral("documento");
+    base.replace(other, QStringLiteral("_"));
+    return base.isEmpty() ? QStringLiteral("documento") : base;
+}
+
+QString pdfName(const QDir &dir, const QString &base, int i)
+{
     return dir.filePath(i == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1-%2.pdf").arg(base).arg(i));
 }
 
@@ -131,7 +137,7 @@ private:
     QString m_error;
     // The hidden file the PDF is written into until publish() names it m_pdf.
     QString m_partial;
-    int m_partialHeld = -1;   // held while the PDF is ours (see heldfile.h)
+    heldfile::Held m_partialHeld;   // held while the PDF is ours
     bool m_finished = false;  // finish() succeeded and publish() is to come
 };
 
@@ -146,9 +152,7 @@ void MotorQt::dropPartial()
 
 void MotorQt::releasePartial()
 {
-    if (m_partialHeld >= 0)
-        ::close(m_partialHeld);
-    m_partialHeld = -1;
+    m_partialHeld.close();
 }
 
 bool MotorQt::fail(const QString &error)
@@ -173,12 +177,10 @@ bool MotorQt::begin(const QString &document)
         // a run that dies or fails half-way leaves no PDF that passes for a
         // printed one, and the next document clears what such a run left.
         heldfile::removeOrphans(m_folder, kPartialPrefix, kPartialSuffix);
-        int errnum = 0;
-        m_partialHeld = heldfile::create(m_folder, kPartialPrefix, kPartialSuffix, &m_partial, &errnum);
-        if (m_partialHeld < 0) {
-            m_partial.clear();
+        m_partialHeld = heldfile::create(m_folder, kPartialPrefix, kPartialSuffix);
+        if (!m_partialHeld.isHeld())
             return false;
-        }
+        m_partial = m_partialHeld.path();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_partial);
     } else {
@@ -261,7 +263,7 @@ bool MotorQt::finish()
     // The painter does not tell whether the file got every byte (a full disk
     // cuts it silently): what reached the disk is checked instead.
     int errnum = 0;
-    if (!ended || !writtenWhole(m_partialHeld, &errnum)) {
+    if (!ended || !writtenWhole(m_partialHeld.fd(), &errnum)) {
         dropPartial();
         return fail(QStringLiteral("no se pudo escribir entero el documento en la carpeta '%1' (%2).")
                         .arg(m_folder, errnum ? sysCause(errnum) : QStringLiteral("¿está lleno el disco?")));
@@ -276,8 +278,9 @@ bool MotorQt::publish()
         return true;
     m_finished = false;
     const QDir dir(m_folder);
+    const QString base = pdfBase(m_document);
     for (int i = 1; i <= kNames; ++i) {
-        const QString name = pdfName(dir, m_document, i);
+        const QString name = pdfName(dir, base, i);
         const int errnum = noreplace::rename(m_partial, name);
         if (errnum == 0) {
             // Still held, so that abort() knows the file for its own.
@@ -313,7 +316,7 @@ bool MotorQt::abort()
         return false;
     // Published, but the print failed after all: the name goes, unless it
     // holds another file by now.
-    if (m_partialHeld >= 0 && heldfile::names(m_partialHeld, m_pdf))
+    if (m_partialHeld.names(m_pdf))
         QFile::remove(m_pdf);
     m_pdf.clear();
     releasePartial();

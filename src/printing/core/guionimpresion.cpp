@@ -29,8 +29,8 @@ QString GuionImpresion::publicar(Database &db, const QString &sCodReporte, const
     // One conversion and one write of the whole script, then the name.
     m_archivo->escribir(textfile::toCp1252(m_texto));
     return fRegistrarYPublicar(db, sCodReporte, 6, sRuc, usuario, QStringLiteral("tip_doc_d"),
-                               [&](const QString &archivo) {
-                                   m_archivo->publicar(m_carpeta + archivo);
+                               [&](const QString &archivo, DiarioPublicacion &diario) {
+                                   m_archivo->publicar(m_carpeta + archivo, &diario);
                                    if (alNombrar)
                                        alNombrar();
                                });
