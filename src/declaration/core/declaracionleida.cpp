@@ -3,21 +3,26 @@
 #include "platform/database.h"
 #include "platform/vbruntime.h"
 #include <QCryptographicHash>
-#include <QSqlField>
+#include <QPair>
 #include <algorithm>
 
 namespace {
 
-// One row as text: each column's name, type and value; Null apart from "".
-QByteArray fFila(const QSqlRecord &r)
+// Each column's type and value, Null apart from "", one after another.
+void pAgregarFila(QByteArray &b, const QSqlRecord &r)
 {
-    QByteArray b;
     for (int i = 0; i < r.count(); ++i) {
         const QVariant v = r.value(i);
-        b += r.fieldName(i).toUtf8() + '\x1f' + QByteArray::number(v.typeId()) + '\x1f'
-            + (v.isNull() ? QByteArray("\x18") : v.toString().toUtf8()) + '\x1e';
+        b += char(v.typeId());
+        if (v.isNull()) {
+            b += '\x18';
+        } else {
+            const QString t = v.toString();
+            b.append(reinterpret_cast<const char *>(t.utf16()), t.size() * qsizetype(sizeof(char16_t)));
+        }
+        b += '\x1f';
     }
-    return b;
+    b += '\x1e';
 }
 
 } // namespace
@@ -28,17 +33,21 @@ QByteArray fHuellaDeclaracion(const QList<QSqlRecord> &cab, const QList<QSqlReco
         || (cab.size() == 1 && vb::Trim(vb::CStr(cab.first().value(QStringLiteral("cNumero")))) == QLatin1String("0"));
     if (det.isEmpty() && cabeceraSola)
         return QByteArray();
-    QList<QByteArray> filas;
-    for (const QSqlRecord &r : det)
-        filas << fFila(r);
-    std::sort(filas.begin(), filas.end());
-    QCryptographicHash h(QCryptographicHash::Sha256);
+    // A box has one row per declaration: by box, the rows come in one order
+    // however the database returns them.
+    QList<QPair<QString, qsizetype>> orden;
+    orden.reserve(det.size());
+    for (qsizetype i = 0; i < det.size(); ++i)
+        orden.append({det.at(i).value(QStringLiteral("Casilla")).toString(), i});
+    std::sort(orden.begin(), orden.end());
+    QByteArray b;
+    b.reserve(128 * (cab.size() + det.size()));
     for (const QSqlRecord &r : cab)
-        h.addData(fFila(r));
-    h.addData("\x1d");
-    for (const QByteArray &f : filas)
-        h.addData(f);
-    return h.result();
+        pAgregarFila(b, r);
+    b += '\x1d';
+    for (const auto &o : orden)
+        pAgregarFila(b, det.at(o.second));
+    return QCryptographicHash::hash(b, QCryptographicHash::Sha256);
 }
 
 QByteArray fHuellaDeclaracion(const Database &db, const QString &ruc)
