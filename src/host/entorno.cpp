@@ -4,6 +4,7 @@
 #include "host/referencia.h"
 #include "platform/database.h"
 #include "platform/inifile.h"
+#include "platform/syserror.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -13,6 +14,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace host {
 
@@ -74,21 +78,30 @@ bool crearTablas(const QString &ruta, QString *error)
 // Folders made by this start, removed again (when still empty) on failure.
 struct Carpetas {
     QStringList creadas;
+    QString error;   // the folder that could not be made, and why
+    // The folder with every missing folder above it.
     bool crear(const QString &ruta)
     {
         QStringList faltan;
-        QDir d(QDir::cleanPath(ruta));
-        while (!d.exists()) {
-            faltan.prepend(d.absolutePath());
-            if (!d.cdUp())
+        for (QString d = QDir::cleanPath(QDir(ruta).absolutePath()); !QFileInfo::exists(d);) {
+            faltan.prepend(d);
+            const QString padre = QFileInfo(d).absolutePath();
+            if (padre == d)
                 break;
+            d = padre;
         }
         for (const QString &f : faltan) {
-            if (!QDir().mkdir(f))
+            if (::mkdir(QFile::encodeName(f).constData(), 0777) != 0) {
+                error = QStringLiteral("No se pudo crear la carpeta %1 (%2).").arg(f, sysCause(errno));
                 return false;
+            }
             creadas.prepend(f);
         }
-        return QFileInfo(ruta).isDir();
+        if (!QFileInfo(ruta).isDir()) {
+            error = QStringLiteral("No se pudo crear la carpeta %1 (%2).").arg(ruta, sysCause(ENOTDIR));
+            return false;
+        }
+        return true;
     }
     void deshacer()
     {
@@ -97,6 +110,23 @@ struct Carpetas {
         creadas.clear();
     }
 };
+
+// The settings file holds Windows-1252 text, one value a line, its blanks
+// and one pair of quotes around it taken off when read: a value that would
+// not read back as written is refused, not stored changed.
+bool fSeLeeIgual(const QString &valor)
+{
+    if (textfile::fromCp1252(textfile::toCp1252(valor)) != valor)
+        return false;
+    for (const QChar c : valor)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    // Tabs and line ends are control characters, refused above.
+    if (valor.startsWith(QLatin1Char(' ')) || valor.endsWith(QLatin1Char(' ')))
+        return false;
+    return !(valor.size() >= 2 && (valor.front() == QLatin1Char('"') || valor.front() == QLatin1Char('\''))
+             && valor.back() == valor.front());
+}
 
 // A database made before the schema had some of its indexes gets them now.
 // The programs work without them, only slower, so a failure (a database
@@ -183,26 +213,32 @@ bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muest
     Entorno e;
     e.archivoIni = ini::resolve(kIni);
     QString detalle;
+    const auto fallar = [error](const QString &texto) {
+        if (error)
+            *error = texto;
+        return false;
+    };
 
     if (QFileInfo::exists(e.archivoIni)) {
+        // Only the first start creates: a database missing now (a folder
+        // renamed, a disk not plugged in) would come back empty, and Qx381
+        // and 0951REP would not find what the host shows.
         e.carpetaDatos = leer(QStringLiteral("SysPath"));
-        e.baseDatos = leer(QStringLiteral("DBPath")) + leer(QStringLiteral("DBName"));
+        const QString rutaBase = leer(QStringLiteral("DBPath"));
+        const QString nombreBase = leer(QStringLiteral("DBName"));
+        e.baseDatos = rutaBase + nombreBase;
         e.usuario = leer(QStringLiteral("SysUser"));
-        if (!QFileInfo::exists(e.baseDatos)) {
-            Carpetas c;
-            if (!c.crear(QFileInfo(e.baseDatos).absolutePath())
-                || !fCrearBase(e.baseDatos, e.usuario, muestra, &detalle, falla)) {
-                c.deshacer();
-                if (error)
-                    *error = detalle.isEmpty()
-                        ? QStringLiteral("No se pudo crear la carpeta %1.").arg(QFileInfo(e.baseDatos).absolutePath())
-                        : detalle;
-                return false;
-            }
-            e.creado = true;
-        } else {
-            pCompletarIndices(e.baseDatos);
-        }
+        if (nombreBase.isEmpty() || !QDir::isAbsolutePath(rutaBase))
+            return fallar(QStringLiteral("El archivo de configuración %1 no indica la ruta completa de la base de datos"
+                                         " (claves DBPath y DBName de la sección [Options]).")
+                              .arg(e.archivoIni));
+        if (!QFileInfo::exists(e.baseDatos))
+            return fallar(QStringLiteral("No se encontró la base de datos %1, que indica el archivo de configuración %2."
+                                         "\nSi su carpeta cambió de nombre o está en un disco desconectado,"
+                                         " restablézcala y vuelva a iniciar Velantis. No se ha creado ninguna base"
+                                         " de datos.")
+                              .arg(e.baseDatos, e.archivoIni));
+        pCompletarIndices(e.baseDatos);
         if (entorno)
             *entorno = e;
         return true;
@@ -211,23 +247,31 @@ bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muest
     // First start.
     e.carpetaDatos = conBarra(carpeta.isEmpty() ? fCarpetaPorDefecto() : carpeta);
     e.baseDatos = e.carpetaDatos + kBase;
-    e.usuario = usuario.isEmpty() ? fUsuarioPorDefecto() : usuario;
+    e.usuario = usuario.trimmed().isEmpty() ? fUsuarioPorDefecto() : usuario.trimmed();
+    // What the settings file cannot hold would be read back as another
+    // folder or user on the next start.
+    if (!fSeLeeIgual(e.carpetaDatos))
+        return fallar(QStringLiteral("El nombre de la carpeta de datos %1 tiene caracteres que el archivo de"
+                                     " configuración no puede guardar (solo admite los de Windows-1252)."
+                                     " Inicie Velantis con otra carpeta: velantis CARPETA.")
+                          .arg(e.carpetaDatos));
+    if (!fSeLeeIgual(e.usuario))
+        return fallar(QStringLiteral("El nombre de usuario %1 tiene caracteres que el archivo de configuración no"
+                                     " puede guardar (solo admite los de Windows-1252). Inicie Velantis con otro"
+                                     " usuario: velantis --usuario NOMBRE.")
+                          .arg(e.usuario));
     Carpetas c;
     for (const QString &sub : {QString(), QStringLiteral("RPT"), QStringLiteral("TMP"), QStringLiteral("0951")}) {
         if (!c.crear(e.carpetaDatos + sub)) {
             c.deshacer();
-            if (error)
-                *error = QStringLiteral("No se pudo crear la carpeta %1.").arg(e.carpetaDatos + sub);
-            return false;
+            return fallar(c.error);
         }
     }
     bool baseNueva = false;
     if (!QFileInfo::exists(e.baseDatos)) {
         if (!fCrearBase(e.baseDatos, e.usuario, muestra, &detalle, falla)) {
             c.deshacer();
-            if (error)
-                *error = detalle;
-            return false;
+            return fallar(detalle);
         }
         baseNueva = true;
     } else {
@@ -250,10 +294,9 @@ bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muest
         if (baseNueva)
             QFile::remove(e.baseDatos);
         c.deshacer();
-        if (error)
-            *error = QStringLiteral("No se pudo crear el archivo de configuración %1.%2")
-                         .arg(e.archivoIni, errorIni.isEmpty() ? QString() : QStringLiteral("\n") + errorIni);
-        return false;
+        const QString causa = errorIni.isEmpty() ? cIni.error : errorIni;
+        return fallar(QStringLiteral("No se pudo crear el archivo de configuración %1.%2")
+                          .arg(e.archivoIni, causa.isEmpty() ? QString() : QStringLiteral("\n") + causa));
     }
     e.creado = true;
     if (entorno)

@@ -28,11 +28,13 @@ QString fUsuarioPorDefecto();
 bool fCrearBase(const QString &ruta, const QString &usuario, bool muestra, QString *error,
                 const std::function<void(const QString &sql)> &falla = {});
 
-// With a settings file: reads it, and makes the database when it is missing.
-// Without one (first start): the folder carpeta (default fCarpetaPorDefecto())
-// with RPT/, TMP/ and 0951/, its database, then the settings file in the
-// Windows folder. A failure leaves none of what this call made behind and
-// returns false with *error set.
+// With a settings file: reads it; the database it names must be there (a
+// later start creates nothing). Without one (first start): the folder
+// carpeta (default fCarpetaPorDefecto()) with RPT/, TMP/ and 0951/ and the
+// folders missing above it, its database, then the settings file in the
+// Windows folder; a folder or user name the settings file cannot hold as it
+// is, is refused before anything is made. A failure leaves none of what this
+// call made behind and returns false with *error (Spanish) set.
 bool fPrepararEntorno(const QString &carpeta, const QString &usuario, bool muestra, Entorno *entorno,
                       QString *error, const std::function<void(const QString &sql)> &falla = {});
 

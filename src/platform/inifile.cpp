@@ -74,7 +74,10 @@ struct Parsed {
 Parsed parse(const QByteArray &bytes)
 {
     Parsed p;
-    const QString s = trimBlanks(textfile::fromCp1252(bytes));
+    // A file saved by an editor as UTF-8 may begin with its byte-order mark:
+    // it is no part of the first line. The line's bytes stay as they are.
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    const QString s = trimBlanks(textfile::fromCp1252(bom ? bytes.mid(3) : bytes));
     if (s.isEmpty() || s.startsWith(QLatin1Char(';')))
         return p;
     if (s.startsWith(QLatin1Char('['))) {

@@ -7,6 +7,7 @@
 #include "../support/testdb.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -20,6 +21,26 @@ class TstEntorno : public QObject {
     static QStringList archivos(const QString &carpeta)
     {
         return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    // Every file and folder under the test's folder, with the settings file's bytes.
+    QStringList todo() const
+    {
+        QStringList l;
+        QDirIterator it(m_tmp->path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            l << it.next();
+        l.sort();
+        QFile f(m_windir + QStringLiteral("QX000.INI"));
+        if (f.open(QIODevice::ReadOnly))
+            l << QString::fromLatin1(f.readAll().toHex());
+        return l;
+    }
+    void escribirIni(const QByteArray &bytes)
+    {
+        QFile f(m_windir + QStringLiteral("QX000.INI"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), bytes.size());
     }
     // A path below a plain file: nobody, root included, can make a folder there.
     QString bajoArchivo(const QString &nombre)
@@ -172,8 +193,181 @@ private slots:
         host::Entorno e;
         QString error;
         QVERIFY(!host::fPrepararEntorno(carpeta, QStringLiteral("PRUEBA"), false, &e, &error));
-        QVERIFY(error.contains(QStringLiteral("No se pudo crear la carpeta")));
+        QCOMPARE(error, QStringLiteral("No se pudo crear la carpeta %1 (una parte de la ruta no es una carpeta).")
+                            .arg(carpeta));
         QVERIFY(archivos(m_windir).isEmpty());
+    }
+
+    // A later start whose settings file names a database that is not there
+    // (its folder renamed, a disk not plugged in) or names none says so and
+    // makes nothing: no empty database in its place, nor in the working folder.
+    void inicioPosteriorSinBase_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<bool>("nombrada");   // the message names the database looked for
+        QTest::newRow("carpeta renombrada") << "renombrada" << true;
+        QTest::newRow("base borrada") << "borrada" << true;
+        QTest::newRow("DBPath vacío") << "DBPath=" << false;
+        QTest::newRow("DBPath relativo") << "DBPath=datos/" << false;
+        QTest::newRow("DBName vacío") << "DBName=" << false;
+    }
+    void inicioPosteriorSinBase()
+    {
+        QFETCH(QString, caso);
+        QFETCH(bool, nombrada);
+        const QString carpeta = m_tmp->filePath(QStringLiteral("datos"));
+        host::Entorno e;
+        QString error;
+        QVERIFY2(host::fPrepararEntorno(carpeta, QStringLiteral("PRUEBA"), true, &e, &error), qPrintable(error));
+        if (caso == QLatin1String("renombrada")) {
+            QVERIFY(QDir().rename(carpeta, m_tmp->filePath(QStringLiteral("datos-antes"))));
+        } else if (caso == QLatin1String("borrada")) {
+            QVERIFY(QFile::remove(e.baseDatos));
+        } else {
+            QByteArray ini = "[Options]\r\nSysPath=" + QFile::encodeName(carpeta) + "/\r\nSysVersion=2.0\r\n"
+                             "DBPath=" + QFile::encodeName(carpeta) + "/\r\nDBName=QX000.MDB\r\nSysUser=PRUEBA\r\n";
+            const QByteArray clave = caso.toLatin1().left(caso.indexOf(QLatin1Char('=')) + 1);
+            const qsizetype desde = ini.indexOf("\n" + clave) + 1;
+            ini.replace(desde, ini.indexOf("\r\n", desde) - desde, caso.toLatin1());
+            escribirIni(ini);
+        }
+        // A relative or empty path would be read against the working folder.
+        const QString trabajo = m_tmp->filePath(QStringLiteral("trabajo"));
+        QVERIFY(QDir().mkdir(trabajo));
+        const QString antesCwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(trabajo));
+        const QStringList antes = todo();
+
+        host::Entorno otra;
+        const bool ok = host::fPrepararEntorno(QString(), QString(), true, &otra, &error);
+        QDir::setCurrent(antesCwd);
+        QVERIFY(!ok);
+        const QString ini = m_windir + QStringLiteral("QX000.INI");
+        if (nombrada)
+            QCOMPARE(error, QStringLiteral("No se encontró la base de datos %1/QX000.MDB, que indica el archivo de"
+                                           " configuración %2.\nSi su carpeta cambió de nombre o está en un disco"
+                                           " desconectado, restablézcala y vuelva a iniciar Velantis. No se ha"
+                                           " creado ninguna base de datos.")
+                                .arg(carpeta, ini));
+        else
+            QCOMPARE(error, QStringLiteral("El archivo de configuración %1 no indica la ruta completa de la base de"
+                                           " datos (claves DBPath y DBName de la sección [Options]).")
+                                .arg(ini));
+        QCOMPARE(todo(), antes);
+    }
+
+    // The settings file is Windows-1252, one value a line, with its blanks and
+    // one pair of quotes taken off when read: a first start refuses a folder or
+    // user it would read back as another, and makes nothing; ñ and € are kept.
+    void nombresQueLaConfiguracionGuarda_data()
+    {
+        QTest::addColumn<QString>("carpeta");   // below the test's folder
+        QTest::addColumn<QString>("usuario");
+        QTest::addColumn<QString>("rechazado");   // "carpeta", "usuario" or "" (accepted)
+        QTest::newRow("carpeta en cirílico") << QStringLiteral("данные") << QStringLiteral("PRUEBA") << "carpeta";
+        QTest::newRow("carpeta bajo otra en cirílico") << QStringLiteral("данные/datos") << QStringLiteral("PRUEBA")
+                                                       << "carpeta";
+        QTest::newRow("carpeta con salto de línea") << QStringLiteral("da\ntos") << QStringLiteral("PRUEBA") << "carpeta";
+        QTest::newRow("usuario en cirílico") << QStringLiteral("datos") << QStringLiteral("Дмитрий") << "usuario";
+        QTest::newRow("usuario fuera del plano básico") << QStringLiteral("datos") << QStringLiteral("PRUEBA\U0001F600")
+                                                        << "usuario";
+        QTest::newRow("usuario entre comillas") << QStringLiteral("datos") << QStringLiteral("\"PRUEBA\"") << "usuario";
+        QTest::newRow("eñe y euro") << QStringLiteral("datos ñ €") << QStringLiteral("MUÑOZ €") << "";
+    }
+    void nombresQueLaConfiguracionGuarda()
+    {
+        QFETCH(QString, carpeta);
+        QFETCH(QString, usuario);
+        QFETCH(QString, rechazado);
+        const QString ruta = m_tmp->filePath(carpeta);
+        const QStringList antes = todo();
+        host::Entorno e;
+        QString error;
+        const bool ok = host::fPrepararEntorno(ruta, usuario, false, &e, &error);
+        if (rechazado == QLatin1String("carpeta")) {
+            QVERIFY(!ok);
+            QCOMPARE(error, QStringLiteral("El nombre de la carpeta de datos %1/ tiene caracteres que el archivo de"
+                                           " configuración no puede guardar (solo admite los de Windows-1252)."
+                                           " Inicie Velantis con otra carpeta: velantis CARPETA.")
+                                .arg(ruta));
+        } else if (rechazado == QLatin1String("usuario")) {
+            QVERIFY(!ok);
+            QCOMPARE(error, QStringLiteral("El nombre de usuario %1 tiene caracteres que el archivo de configuración"
+                                           " no puede guardar (solo admite los de Windows-1252). Inicie Velantis con"
+                                           " otro usuario: velantis --usuario NOMBRE.")
+                                .arg(usuario));
+        }
+        if (!rechazado.isEmpty()) {
+            QCOMPARE(todo(), antes);
+            return;
+        }
+        QVERIFY2(ok, qPrintable(error));
+        // The next start reads back the same folder and user.
+        host::Entorno otra;
+        QVERIFY2(host::fPrepararEntorno(QString(), QString(), false, &otra, &error), qPrintable(error));
+        QCOMPARE(otra.carpetaDatos, ruta + QLatin1Char('/'));
+        QCOMPARE(otra.baseDatos, ruta + QStringLiteral("/QX000.MDB"));
+        QCOMPARE(otra.usuario, usuario);
+        auto db = Database::open(otra.baseDatos);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM CLAVES WHERE Usuario=?"), {usuario}).toInt(), 1);
+    }
+
+    // A settings file an editor saved as UTF-8 with its byte-order mark.
+    void configuracionConMarcaDeOrden()
+    {
+        const QString carpeta = m_tmp->filePath(QStringLiteral("datos"));
+        host::Entorno e;
+        QString error;
+        QVERIFY2(host::fPrepararEntorno(carpeta, QStringLiteral("PRUEBA"), true, &e, &error), qPrintable(error));
+        QFile f(e.archivoIni);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        f.close();
+        escribirIni("\xEF\xBB\xBF" + bytes);
+        const QStringList antes = todo();
+
+        host::Entorno otra;
+        QVERIFY2(host::fPrepararEntorno(QString(), QString(), false, &otra, &error), qPrintable(error));
+        QVERIFY(!otra.creado);
+        QCOMPARE(otra.carpetaDatos, carpeta + QLatin1Char('/'));
+        QCOMPARE(otra.baseDatos, carpeta + QStringLiteral("/QX000.MDB"));
+        QCOMPARE(otra.usuario, QStringLiteral("PRUEBA"));
+        QCOMPARE(todo(), antes);
+    }
+
+    // Folders two levels below an existing one, for the data and for the
+    // settings file, are made with the folders above them; a start that fails
+    // takes them all away again.
+    void carpetasConPadresQueFaltan_data()
+    {
+        QTest::addColumn<bool>("falla");
+        QTest::newRow("creadas") << false;
+        QTest::newRow("base imposible") << true;
+    }
+    void carpetasConPadresQueFaltan()
+    {
+        QFETCH(bool, falla);
+        m_windir = m_tmp->filePath(QStringLiteral("w1/w2/windows")) + QLatin1Char('/');
+        qputenv("QX_WINDIR", m_windir.toLocal8Bit());
+        const QString carpeta = m_tmp->filePath(QStringLiteral("uno/dos/datos"));
+        host::Entorno e;
+        QString error;
+        auto hook = [](const QString &sql) {
+            if (sql.contains(QStringLiteral("FAC")))
+                throw DbError(3051, QStringLiteral("disco en falla"));
+        };
+        const bool ok = falla ? host::fPrepararEntorno(carpeta, QStringLiteral("PRUEBA"), false, &e, &error, hook)
+                              : host::fPrepararEntorno(carpeta, QStringLiteral("PRUEBA"), false, &e, &error);
+        if (falla) {
+            QVERIFY(!ok);
+            QVERIFY(error.contains(QStringLiteral("disco en falla")));
+            // The folder init() made for the settings file, nothing else.
+            QCOMPARE(archivos(m_tmp->path()), QStringList{"windows"});
+            return;
+        }
+        QVERIFY2(ok, qPrintable(error));
+        QCOMPARE(archivos(carpeta), (QStringList{"0951", "QX000.MDB", "RPT", "TMP"}));
+        QVERIFY(QFileInfo::exists(m_windir + QStringLiteral("QX000.INI")));
     }
 
     void configuracionImposibleNoDejaLaBase()

@@ -138,10 +138,13 @@ private slots:
             v.nueva(kRuc);
         } else {
             guardada();
-            if (accion == QLatin1String("cancelar guardada"))
+            if (accion == QLatin1String("cancelar guardada")) {
                 v.nueva(kRuc);
-            else
+            } else {
+                // Opened with "Modificar": the window reads what it changes.
                 v.modificar(kRuc);
+                QVERIFY(pCargarCasillas(v, *db));
+            }
             v.m.setTexto(100, QStringLiteral("2,500"));
             v.m.setTexto(332, QStringLiteral("700"));
             v.m.bModificado = false;

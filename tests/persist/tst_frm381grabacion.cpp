@@ -2,6 +2,7 @@
 // opened for modification (its calculations running as the boxes arrive)
 // and saved again without changes writes exactly the rows it had.
 #include "comunpersist.h"
+#include "declaration/core/carga.h"
 #include "declaration/core/grabacion.h"
 #include "declaration/core/modelocasillas.h"
 #include "declaration/ui/frm381.h"
@@ -90,6 +91,50 @@ private slots:
         QCOMPARE(a.shown().size(), 1);
         QCOMPARE(a.shown().first().text, QStringLiteral("Grabada"));
         QCOMPARE(filasDet(*db, kRuc), antes);
+        w.reject();
+    }
+
+    // Another user saves the declaration this window has open: "&Grabar"
+    // says so and stores nothing.
+    void otroUsuarioGraboAntes()
+    {
+        {
+            VentanaPrueba v;
+            v.nueva(kRuc);
+            v.m.setCampo(Campos::TxtTelefono, QStringLiteral("4412345"));
+            msg::ScriptedAnswerer a;
+            QVERIFY(CmdGrabar_Click(v, *db));
+        }
+        Frm381 w;
+        w.iAccion = 1;
+        w.sRuc = kRuc;
+        w.sRazon = QStringLiteral("ALFA S.A.");
+        w.show();
+        QCOMPARE(w.modelo()->campo(Campos::TxtTelefono), QStringLiteral("4412345"));
+
+        auto otra = Database::open(env->rutaBase);
+        VentanaPrueba b;
+        b.modificar(kRuc);
+        QVERIFY(pCargarCasillas(b, *otra));
+        b.m.setCampo(Campos::TxtTelefono, QStringLiteral("4455667"));
+        {
+            msg::ScriptedAnswerer a;
+            QVERIFY(CmdGrabar_Click(b, *otra));
+        }
+        const QStringList antes = filasDet(*db, kRuc);
+
+        w.modelo()->setTexto(301, QStringLiteral("2,000"));
+        w.modelo()->bModificado = true;   // as the user's typing leaves it
+        msg::ScriptedAnswerer a;
+        w.CmdGrabar->click();
+        QCOMPARE(a.shown().size(), 1);
+        QCOMPARE(a.shown().first().text,
+                 QStringLiteral("Otro usuario modificó esta declaración después de que usted la abrió o la grabó en"
+                                " esta ventana. Para no deshacer sus cambios, no se ha grabado nada: salga sin grabar"
+                                " y vuelva a abrirla con la opción modificar declaración."));
+        QCOMPARE(a.shown().first().title, w.windowTitle());
+        QCOMPARE(filasDet(*db, kRuc), antes);
+        QVERIFY(w.modelo()->bModificado);
         w.reject();
     }
 };

@@ -27,6 +27,7 @@ public:
     QString sRuc() const override { return ruc; }
     QString sPuedeRegistrar() const override { return puede; }
     QString caption() const override { return QStringLiteral("951 Declaración Pago Anual Impuesto a la Renta"); }
+    DeclaracionLeida &leida() override { return declaracionLeida; }
 
     bool DeclaracionCompleta() override { return completa; }
     bool ValidaDeclaracion() override
@@ -62,6 +63,7 @@ public:
     }
 
     ModeloCasillas m;
+    DeclaracionLeida declaracionLeida;
     int accion = 1;
     QString ruc;
     QString puede = QStringLiteral("S");

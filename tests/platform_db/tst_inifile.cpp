@@ -78,6 +78,25 @@ private slots:
                  QStringLiteral("def"));
     }
 
+    // A file an editor saved as UTF-8 with its byte-order mark: read past the
+    // mark, and a write finds its section and keeps the mark.
+    void marcaDeOrden()
+    {
+        const QString path = m_windir + QStringLiteral("/QX000.INI");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("\xEF\xBB\xBF[Options]\r\nSysPath=/home/qx/sis/\r\nDBName=QX000.MDB\r\n");
+        }
+        QCOMPARE(ini::GetPrivateProfileString(QStringLiteral("Options"), QStringLiteral("SysPath"), QString(),
+                                              QStringLiteral("QX000.INI")),
+                 QStringLiteral("/home/qx/sis/"));
+        QVERIFY(ini::WritePrivateProfileString(QStringLiteral("Options"), QStringLiteral("SystemDB"),
+                                               QStringLiteral("/s/QX000.MDW"), QStringLiteral("QX000.INI")));
+        QCOMPARE(leer(path), QByteArray("\xEF\xBB\xBF[Options]\r\nSysPath=/home/qx/sis/\r\nDBName=QX000.MDB\r\n"
+                                        "SystemDB=/s/QX000.MDW\r\n"));
+    }
+
     void escritura_data()
     {
         QTest::addColumn<QString>("seccion");

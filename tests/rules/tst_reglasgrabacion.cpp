@@ -42,6 +42,7 @@ public:
     QString sRuc() const override { return kRuc; }
     QString sPuedeRegistrar() const override { return "S"; }
     QString caption() const override { return "951 Declaración Pago Anual Impuesto a la Renta"; }
+    DeclaracionLeida &leida() override { return declaracionLeida; }
 
     bool DeclaracionCompleta() override { return reglas.DeclaracionCompleta(*this); }
     bool ValidaDeclaracion() override { return reglas.ValidaDeclaracion(*this); }
@@ -52,6 +53,7 @@ public:
     void pMostrarFrame(int e) override { frames << e; }
 
     ModeloCasillas m;
+    DeclaracionLeida declaracionLeida;
     CalculosDeclaracion calculos{m};
     ReglasDeclaracion reglas{m};
     QList<int> paginas;

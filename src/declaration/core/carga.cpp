@@ -151,13 +151,20 @@ bool pCargarCasillas(VentanaDeclaracion &v, const Database &db, const OrigenCarg
     };
     const QString condicion = fLlaveSql() + (o.porCorrel ? QStringLiteral(" AND CORREL=?") : QString());
 
+    // Both read before the boxes take their values, so that what is shown
+    // is one state of the declaration as nearly as can be.
     const QList<QSqlRecord> filas =
         db.select(QStringLiteral("SELECT * FROM ") + o.detalle + condicion, llave(v.sRuc()));
+    const QString rucCabecera = vb::Trim(v.control(Campos::TxtNumRuc));
+    const QList<QSqlRecord> cab =
+        db.select(QStringLiteral("SELECT * FROM ") + o.cabecera + condicion, llave(rucCabecera));
+    // What a later save of the window must still find stored.
+    if (!o.porCorrel)
+        v.leida() = {v.sRuc(), rucCabecera == v.sRuc() ? fHuellaDeclaracion(cab, filas)
+                                                       : fHuellaDeclaracion(db, v.sRuc())};
+
     for (const QSqlRecord &r : filas)
         pMostrarCasilla(v, texto(r, "Casilla"), texto(r, "i_valor"), *o.formatos);
-
-    const QList<QSqlRecord> cab = db.select(QStringLiteral("SELECT * FROM ") + o.cabecera + condicion,
-                                            llave(vb::Trim(v.control(Campos::TxtNumRuc))));
     if (!cab.isEmpty()) {
         v.setControl(Campos::Banco, vb::CStr(cab.first().value(QStringLiteral("bcolibrad"))));
         v.setControl(Campos::NumCheque, texto(cab.first(), "nrocheque"));

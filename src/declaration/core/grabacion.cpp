@@ -329,29 +329,51 @@ void pMostrarError(const DbError &e)
     msg::MsgBox(e.description + QLatin1Char('\n') + vb::Str(e.number), 0, QStringLiteral("Error"));
 }
 
+namespace {
+
+void pEscribirFilas(VentanaDeclaracion &v, Database &db, const QString &ruc, const SituacionAnexo &s, int estado)
+{
+    EscrituraDeclaracion w(db, ruc);
+    w.pGrabarActa(CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo),
+                  fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));
+    EscrituraDeclaracion::Cabecera c;
+    // The "dd/mm/yyyy" text of today goes into a date column: stored as the date.
+    c.fecPro = QDate::currentDate();
+    c.formapago = v.control(Campos::FormaPago);
+    c.banco = v.control(Campos::Banco);
+    c.numcheque = v.control(Campos::NumCheque);
+    c.casilla180 = v.modelo().texto(180);
+    c.rectifica = v.respuesta(Campos::OptRectifica) == QLatin1String("1");
+    c.estado = estado;
+    w.pGrabarCabecera(c);
+    w.pGrabarDetalle(fValoresDet(v), s);
+}
+
+} // namespace
+
 bool fEscribirDeclaracion(VentanaDeclaracion &v, Database &db, const QString &ruc,
                           const SituacionAnexo &s, int estado)
 {
+    QString ajeno;
     try {
         Transaction t(db, true);
-        EscrituraDeclaracion w(db, ruc);
-        w.pGrabarActa(CodigosDeclaracion::fTipoAsistente(s.ieAN, s.anexo),
-                      fFactoresMensuales(db, v.modelo().texto(332), v.modelo().texto(333)));
-        EscrituraDeclaracion::Cabecera c;
-        // The "dd/mm/yyyy" text of today goes into a date column: stored as the date.
-        c.fecPro = QDate::currentDate();
-        c.formapago = v.control(Campos::FormaPago);
-        c.banco = v.control(Campos::Banco);
-        c.numcheque = v.control(Campos::NumCheque);
-        c.casilla180 = v.modelo().texto(180);
-        c.rectifica = v.respuesta(Campos::OptRectifica) == QLatin1String("1");
-        c.estado = estado;
-        w.pGrabarCabecera(c);
-        w.pGrabarDetalle(fValoresDet(v), s);
-        t.commit();
+        // Looked at under the write lock: no other save can come in between.
+        ajeno = fCambioAjeno(db, ruc, v.leida());
+        if (ajeno.isEmpty()) {
+            pEscribirFilas(v, db, ruc, s, estado);
+            const QByteArray escrita = fHuellaDeclaracion(db, ruc);
+            t.commit();
+            v.leida() = {ruc, escrita};
+        }
     } catch (const DbError &e) {
         v.pPuntero(0);
         pMostrarError(e);
+        return false;
+    }
+    if (!ajeno.isEmpty()) {
+        // Shown once the write lock is let go.
+        v.pPuntero(0);
+        msg::MsgBox(ajeno, 48, v.caption());
         return false;
     }
     return true;

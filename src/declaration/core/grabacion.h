@@ -7,6 +7,7 @@
 // effects (page, focus, pointer). Every write of one command runs in one
 // transaction: a failure leaves the declaration as it was and is shown.
 #include "declaration/core/codigosdeclaracion.h"
+#include "declaration/core/declaracionleida.h"
 #include "declaration/core/modelocasillas.h"
 #include "platform/database.h"
 #include <QDate>
@@ -36,6 +37,10 @@ public:
     // overrides both.
     virtual QString control(const QString &nombre) { return modelo().campo(nombre); }
     virtual void setControl(const QString &nombre, const QString &valor) { modelo().setCampo(nombre, valor); }
+
+    // The stored declaration as this window last read or wrote it: the load
+    // and every save keep it, a save checks it (declaracionleida.h).
+    virtual DeclaracionLeida &leida() = 0;
 
     // Answers of the option pairs: "1" yes, "0" no, "" none ("OptIEAN", ...).
     QString respuesta(const QString &opt) { return modelo().campo(opt); }
@@ -139,8 +144,10 @@ QString fLlaveSql();
 QVariantList fLlave(const QString &ruc);
 
 // ACTA, CAB (with the state given) and DET of the window under this RUC, in
-// one transaction. A database error is shown with the pointer back to
-// normal, and nothing is written: false then.
+// one transaction, when the stored declaration is still the one the window
+// read or wrote (else another user's save would be undone). A database
+// error, or a declaration another user changed, is shown with the pointer
+// back to normal, and nothing is written: false then.
 bool fEscribirDeclaracion(VentanaDeclaracion &v, Database &db, const QString &ruc,
                           const SituacionAnexo &s, int estado);
 

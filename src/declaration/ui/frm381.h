@@ -4,6 +4,7 @@
 // (ModeloCasillas); every control here is bound to it, so whatever writes the
 // store (calculations, dispatch, loading) shows at once, and whatever the
 // user types lands in the store.
+#include "declaration/core/declaracionleida.h"
 #include <QDialog>
 #include <QHash>
 #include <QList>
@@ -40,6 +41,7 @@ public:
     QString sPuedeRegistrar;   // "S" the chosen taxpayer has no declaration, "N" it has
     int iPestana = 0;          // page last entered
     QList<int> aCasillas;      // the 97 boxes in DET order, set by the load
+    DeclaracionLeida leida;    // the stored declaration as last loaded or saved here
 
     ModeloCasillas *modelo() const { return m_modelo; }
     // The recalculation of the boxes that depend on a changed box; its

@@ -30,6 +30,7 @@ int VentanaFrm381::iAccion() const { return m_w.iAccion; }
 QString VentanaFrm381::sRuc() const { return m_w.sRuc; }
 QString VentanaFrm381::sPuedeRegistrar() const { return m_w.sPuedeRegistrar; }
 QString VentanaFrm381::caption() const { return m_w.windowTitle(); }
+DeclaracionLeida &VentanaFrm381::leida() { return m_w.leida; }
 
 bool VentanaFrm381::DeclaracionCompleta()
 {

@@ -17,6 +17,7 @@ public:
     QString sRuc() const override;
     QString sPuedeRegistrar() const override;
     QString caption() const override;
+    DeclaracionLeida &leida() override;
 
     bool DeclaracionCompleta() override;
     bool ValidaDeclaracion() override;

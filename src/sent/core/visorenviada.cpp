@@ -38,9 +38,12 @@ public:
     bool DeclaracionCompleta() override { return false; }
     bool ValidaDeclaracion() override { return false; }
     bool ValidaPeriodo(const QString &) override { return false; }
+    // The viewer saves no declaration: nothing to keep.
+    DeclaracionLeida &leida() override { return m_leida; }
 
 private:
     VisorEnviada &m_v;
+    DeclaracionLeida m_leida;
 };
 
 // The stored answers in the order the load selects them.
