@@ -1,5 +1,7 @@
 #include "platform/gui/x11windows.h"
 
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -115,6 +117,79 @@ QStringList visibleTopLevelTitles()
 bool hasVisibleTopLevel(const QString &exactTitle)
 {
     return visibleTopLevelTitles().contains(exactTitle);
+}
+
+namespace {
+xcb_connection_t *appConnection()
+{
+    auto *x = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x ? x->connection() : nullptr;
+}
+
+xcb_window_t windowProperty(xcb_connection_t *c, xcb_window_t w, xcb_atom_t property)
+{
+    auto r = own(xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!r || r->type != XCB_ATOM_WINDOW || r->format != 32 || xcb_get_property_value_length(r.get()) < 4)
+        return xcb_window_t(XCB_NONE);
+    return *static_cast<const xcb_window_t *>(xcb_get_property_value(r.get()));
+}
+} // namespace
+
+bool isX11()
+{
+    return appConnection() != nullptr;
+}
+
+QString windowManagerName()
+{
+    xcb_connection_t *c = appConnection();
+    if (!c)
+        return QString();
+    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK", true);
+    if (check == XCB_ATOM_NONE)
+        return QString();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t wm = windowProperty(c, root, check);
+    // A window manager that ended leaves its property behind: the window it
+    // names must name itself.
+    if (wm == xcb_window_t(XCB_NONE) || windowProperty(c, wm, check) != wm)
+        return QString();
+    const Atoms a{XCB_ATOM_NONE, atom(c, "_NET_WM_NAME", true), atom(c, "UTF8_STRING", false)};
+    QString name;
+    titleOf(c, a, wm, &name);
+    return name;
+}
+
+bool isButtonPress(const void *xcbEvent)
+{
+    const auto *e = static_cast<const xcb_generic_event_t *>(xcbEvent);
+    const uint8_t type = e->response_type & 0x7f;
+    if (type == XCB_BUTTON_PRESS)
+        return true;
+    if (type != XCB_GE_GENERIC)
+        return false;
+    // XInput 2's button press (XI_ButtonPress, 4) under its extension's opcode.
+    static const uint8_t xinput = [] {
+        xcb_connection_t *c = appConnection();
+        if (!c)
+            return uint8_t(0);
+        const char name[] = "XInputExtension";
+        auto r = own(xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+        return r && r->present ? r->major_opcode : uint8_t(0);
+    }();
+    const auto *g = static_cast<const xcb_ge_generic_event_t *>(xcbEvent);
+    return xinput != 0 && g->extension == xinput && g->event_type == 4;
+}
+
+void setWindowType(unsigned long window, const char *type)
+{
+    xcb_connection_t *c = appConnection();
+    if (!c)
+        return;
+    const xcb_atom_t t = atom(c, type, false);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window), atom(c, "_NET_WM_WINDOW_TYPE", false),
+                        XCB_ATOM_ATOM, 32, 1, &t);
+    xcb_flush(c);
 }
 
 } // namespace x11
