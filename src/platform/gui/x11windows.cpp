@@ -28,8 +28,44 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name, bool onlyIfExists)
 }
 
 struct Atoms {
-    xcb_atom_t clientList, netWmName, utf8;
+    xcb_atom_t clientList, netWmName, utf8, wmState = XCB_ATOM_NONE;
 };
+
+bool hasProperty(xcb_connection_t *c, xcb_window_t w, xcb_atom_t property)
+{
+    if (property == XCB_ATOM_NONE)
+        return false;
+    auto r = own(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr));
+    return r && r->type != XCB_ATOM_NONE;
+}
+
+// The client window a top-level stands for: itself, unless it lacks the
+// WM_STATE that a window manager puts on the clients it manages and holds
+// one that has it (a frame of a window manager that keeps no client list,
+// as Wayland compositors' X servers). Looked for a few levels down.
+xcb_window_t clientIn(xcb_connection_t *c, const Atoms &a, xcb_window_t top)
+{
+    if (a.wmState == XCB_ATOM_NONE || hasProperty(c, top, a.wmState))
+        return top;
+    QList<xcb_window_t> level{top};
+    for (int depth = 0; depth < 3 && !level.isEmpty(); ++depth) {
+        QList<xcb_window_t> next;
+        for (xcb_window_t w : level) {
+            auto tree = own(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+            if (!tree)
+                continue;
+            const xcb_window_t *children = xcb_query_tree_children(tree.get());
+            for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+                if (hasProperty(c, children[i], a.wmState))
+                    return children[i];
+                next.append(children[i]);
+            }
+        }
+        level = next;
+    }
+    return top;
+}
 
 // The title a window manager would show: _NET_WM_NAME, else WM_NAME.
 // Returns false when the window has neither.
@@ -68,7 +104,8 @@ QList<xcb_window_t> topLevels(xcb_connection_t *c, const Atoms &a, xcb_window_t 
             return out;
         }
     }
-    // No window manager list: the root's children that are on screen.
+    // No window manager list: the root's children that are on screen; a
+    // window manager's frame among them stands for the client inside it.
     auto tree = own(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr));
     if (!tree)
         return out;
@@ -80,7 +117,7 @@ QList<xcb_window_t> topLevels(xcb_connection_t *c, const Atoms &a, xcb_window_t 
     for (int i = 0; i < n; ++i) {
         auto attr = own(xcb_get_window_attributes_reply(c, cookies[i], nullptr));
         if (attr && attr->map_state == XCB_MAP_STATE_VIEWABLE)
-            out.append(children[i]);
+            out.append(clientIn(c, a, children[i]));
     }
     return out;
 }
@@ -103,7 +140,7 @@ QStringList visibleTopLevelTitles()
         xcb_screen_next(&it);
     if (it.rem) {
         const Atoms a{atom(c, "_NET_CLIENT_LIST", true), atom(c, "_NET_WM_NAME", true),
-                      atom(c, "UTF8_STRING", false)};
+                      atom(c, "UTF8_STRING", false), atom(c, "WM_STATE", true)};
         for (xcb_window_t w : topLevels(c, a, it.data->root)) {
             QString t;
             if (titleOf(c, a, w, &t) && !t.isEmpty())
