@@ -9,9 +9,13 @@
 # Qt's SQLite driver, through which the programs open the database.
 # libsqlite3-dev (benchmarks only): the receipt benchmark's floor runs the
 # same statements through SQLite's own library.
+# For the tests only: openbox, a real window manager over Xvfb, and
+# libxcb-xtest0-dev, the mouse's clicks there; weston (its headless back end),
+# xwayland and qt6-wayland, a Wayland session as many desktops have it.
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libxcb1-dev xvfb
-          fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils)
+          fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils
+          openbox libxcb-xtest0-dev weston xwayland qt6-wayland)
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
 if ! dpkg -s "${PAQUETES[@]}" >/dev/null 2>&1; then
   if [ -n "$SUDO" ] && ! command -v sudo >/dev/null; then

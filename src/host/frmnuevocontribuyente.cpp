@@ -20,7 +20,9 @@ FrmNuevoContribuyente::FrmNuevoContribuyente(const QString &baseDatos, const QSt
     TxtRuc->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), TxtRuc));
     TxtNombre = new QLineEdit(this);
     TxtNombre->setObjectName(QStringLiteral("TxtNombre"));
-    TxtNombre->setMaxLength(100);
+    // As long as Qx381's name boxes (TxtRazon) and the printed return's
+    // name cell take.
+    TxtNombre->setMaxLength(40);
     CmdAceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
     CmdAceptar->setDefault(true);
     CmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);

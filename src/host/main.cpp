@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     // is missing instead (on standard error, there being no window for it).
     std::unique_ptr<QApplication> aplicacion;
     {
-        SondaPantalla sonda;
+        SondaPantalla sonda(argc, argv);
         if (!sonda.disponible()) {
             const QString pantalla = qEnvironmentVariable("DISPLAY");
             msg::MsgBox(pantalla.isEmpty()

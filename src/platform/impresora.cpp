@@ -1,6 +1,7 @@
 #include "platform/impresora.h"
 #include "platform/motorimpresora.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -49,7 +50,13 @@ const Entradas &entradas()
     auto sinBiblioteca = [&](const QString &causa) {
         e.error = QStringLiteral("No se pudo cargar la biblioteca de impresión '%1' (%2).").arg(ruta, causa);
     };
-    if (!lib->load()) {
+    const QFileInfo archivo(ruta);
+    if (!archivo.exists()) {
+        // Qt's loader text names another file (it tries more names and
+        // reports the last one) and is in English: say what is missing where.
+        e.error = QStringLiteral("No se encontró la biblioteca de impresión: falta el archivo \"%1\" en la carpeta \"%2\".")
+                      .arg(archivo.fileName(), QDir::toNativeSeparators(archivo.absolutePath()));
+    } else if (!lib->load()) {
         sinBiblioteca(lib->errorString());
     } else {
         const auto version = reinterpret_cast<FnVersionMotorImpresora>(lib->resolve("qx_version_motor_impresora"));

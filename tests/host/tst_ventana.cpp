@@ -6,6 +6,8 @@
 #include "platform/database.h"
 #include "platform/msgbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -53,6 +55,41 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
         auto db = Database::open(m_e.baseDatos);
         QCOMPARE(host::fContribuyentes(*db, QStringLiteral("ANA")).size(), 3);
+    }
+
+    // The name takes at most the 40 characters Qx381 shows and prints of it,
+    // typed or pasted; what it took is what is stored.
+    void nombreLargo_data()
+    {
+        QTest::addColumn<bool>("pegado");
+        QTest::newRow("tecleado") << false;
+        QTest::newRow("pegado") << true;
+    }
+    void nombreLargo()
+    {
+        QFETCH(bool, pegado);
+        const QString largo = QStringLiteral("COMPAÑIA MINERA Y COMERCIAL DEL SUR ANDINO S.A.A."); // 49
+        const QString guardado = QStringLiteral("COMPAÑIA MINERA Y COMERCIAL DEL SUR ANDI");      // its first 40
+        msg::ScriptedAnswerer respuestas;
+        FrmNuevoContribuyente d(m_e.baseDatos, m_e.usuario);
+        // 2,0,1,0,0,0,0,0,0,4 weighted: 10+0+3+0+0+0+0+0+0+8 = 21; 21 mod 11 = 10; 11 - 10 = 1.
+        d.TxtRuc->setText(QStringLiteral("20100000041"));
+        d.TxtNombre->setFocus();
+        if (pegado) {
+            QApplication::clipboard()->setText(largo);
+            QCOMPARE(QApplication::clipboard()->text(), largo);
+            QTest::keySequence(d.TxtNombre, QKeySequence::Paste);
+        } else {
+            QTest::keyClicks(d.TxtNombre, largo);
+        }
+        QCOMPARE(d.TxtNombre->text(), guardado);
+        d.CmdAceptar->click();
+        QCOMPARE(respuestas.shown().size(), 0);
+        auto db = Database::open(m_e.baseDatos);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT Nombre FROM CONT WHERE Doc_id_d = ?"), {QStringLiteral("20100000041")})
+                     .toString(),
+                 guardado);
+        db->exec(QStringLiteral("DELETE FROM CONT WHERE Doc_id_d = ?"), {QStringLiteral("20100000041")});
     }
 };
 

@@ -16,11 +16,14 @@
 #include "declaration/ui/maskedbox.h"
 #include "declaration/ui/pnuevadeclaracion.h"
 #include "declaration/ui/txtcasilla.h"
+#include "layout/core/consulta.h"
+#include "layout/core/datosimpresion.h"
 #include "platform/msgbox.h"
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/registroventanas.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -213,11 +216,21 @@ class TstIdaVuelta : public QObject {
             QVERIFY(b && b->isEnabled());
             b->click();
             QVERIFY(b->isChecked());
-        } else if (orden == QLatin1String("texto")) {
-            // The identification fields: telephone, names, order number.
+        } else if (orden == QLatin1String("texto") || orden == QLatin1String("pegar")) {
+            // The identification fields: telephone, names, order number;
+            // typed, or pasted with the clipboard's shortcut. The text is
+            // the rest of the line.
             auto *t = w.findChild<QLineEdit *>(p[1]);
             QVERIFY(t && t->isEnabled());
-            QTest::keyClicks(t, p[2]);
+            const QString texto = linea.section(QLatin1Char(' '), 2);
+            if (orden == QLatin1String("texto")) {
+                QTest::keyClicks(t, texto);
+            } else {
+                QApplication::clipboard()->setText(texto);
+                QCOMPARE(QApplication::clipboard()->text(), texto);
+                t->setFocus();
+                QTest::keySequence(t, QKeySequence::Paste);
+            }
         } else if (orden == QLatin1String("fecha")) {
             QVERIFY(w.MkePeriodo->isEnabled());
             w.MkePeriodo->setFocus(Qt::MouseFocusReason);
@@ -445,15 +458,16 @@ private slots:
 
         // The payments on account cover the tax exactly: no balance either way,
         // so box 137 stays closed, also once the declaration is opened again.
+        const QStringList sinSaldo = cabecera + QStringList{
+            "clic OptTipoCont 0", "clic OptConvEstab 0", "clic OptIEAN 0", "clic OptAgraria 0",
+            "clic OptRectifica 0", "clic OptDomiciliado 0",
+            "pagina 1", "caja 300 10000", "caja 306 4000", "caja 312 6000",
+            "pagina 2", "caja 100 10000",
+            "pagina 3", "asistente 131",
+            "pagina 4", "caja 180 0", "efectivo",
+            "pagina 5"};
         QTest::newRow("sin IEAN sin saldo")
-            << (cabecera + QStringList{
-                    "clic OptTipoCont 0", "clic OptConvEstab 0", "clic OptIEAN 0", "clic OptAgraria 0",
-                    "clic OptRectifica 0", "clic OptDomiciliado 0",
-                    "pagina 1", "caja 300 10000", "caja 306 4000", "caja 312 6000",
-                    "pagina 2", "caja 100 10000",
-                    "pagina 3", "asistente 131",
-                    "pagina 4", "caja 180 0", "efectivo",
-                    "pagina 5"} + representante)
+            << (sinSaldo + representante)
             << QStringList{"frmanexo131 199801-199812 saluti 250", "total frmanexo131 3000"}
             << QStringList{}
             << "3"
@@ -461,6 +475,22 @@ private slots:
             << QStringList{"113=3,000", "511=3,000", "131=(3,000)", "512=0", "513=0", "138=0", "139=0",
                            "514=0", "146=0", "137= [cerrada]"}
             << QStringList{"131=-3000", "512=0", "513=0", "138=0", "139=0", "146=0", "992=30"};
+
+        // Surnames and names longer than the 15 characters a name keeps,
+        // typed and pasted: each box takes the first 15, which is what is
+        // saved, shown again and printed.
+        QTest::newRow("nombres largos")
+            << (sinSaldo + QStringList{"texto TxtNombreA rodriguez de la fuente montenegro",
+                                       "pegar TxtNombreN MARIA DEL CARMEN ALEJANDRA", "zona 08", "caja 211 1234",
+                                       "texto TxtNombre1A QUISPE HUAMAN DE LA CRUZ",
+                                       "pegar TxtNombre1N ROSA ELVIRA MERCEDES", "caja 225 08012345"})
+            << QStringList{"frmanexo131 199801-199812 saluti 250", "total frmanexo131 3000"}
+            << QStringList{}
+            << "3"
+            << QStringList{"TxtNombreA=RODRIGUEZ DE LA", "TxtNombreN=MARIA DEL CARME",
+                           "TxtNombre1A=QUISPE HUAMAN D", "TxtNombre1N=ROSA ELVIRA MER"}
+            << QStringList{"998=RODRIGUEZ DE LA", "999=MARIA DEL CARME", "996=QUISPE HUAMAN D",
+                           "997=ROSA ELVIRA MER"};
     }
 
     void idaYVuelta()
@@ -514,6 +544,20 @@ private slots:
                 + QStringLiteral("|i_valor=QString:") + d.section(QLatin1Char('='), 1) + QLatin1Char('|');
             QVERIFY2(!detalle.filter(fila).isEmpty(), qPrintable(d + QStringLiteral(" not stored")));
         }
+        // The names print as the window shows them: surnames, one blank, names.
+        DatosImpresion impresa;
+        impresa.sRuc = kRuc;
+        impresa.sPeriodo = gsPeriodo;
+        impresa.sFormulario = gsFormulario;
+        pConsulta(impresa, *gdbBase);
+        const auto nombre = [&](const char *a, const char *n) {
+            return enPantalla.filter(QLatin1String(a) + QLatin1Char('=')).value(0).section(QLatin1Char('='), 1)
+                + QLatin1Char(' ')
+                + enPantalla.filter(QLatin1String(n) + QLatin1Char('=')).value(0).section(QLatin1Char('='), 1);
+        };
+        QCOMPARE(impresa.sNombreRepresentante, nombre("TxtNombre1A", "TxtNombre1N"));
+        if (!impresa.sNombreContador.isEmpty())
+            QCOMPARE(impresa.sNombreContador, nombre("TxtNombreA", "TxtNombreN"));
         // The 15 monthly rows of the annex type in force, and no other.
         QCOMPARE(acta.size(), 15);
         QCOMPARE(acta.filter(QStringLiteral("|tipo_asist=QString:") + tipo + QLatin1Char('|')).size(), 15);

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -201,6 +202,53 @@ private slots:
         const int fondo = fTw(w.picFondo->width());
         QVERIFY(fondo > 17000);
         QVERIFY(qAbs(w.picPrevia[1]->x() - qRound((fondo - 17000) / 2 / fTwipsPorPixel())) <= 1);
+    }
+
+    // The mouse wheel over the page moves it as the bars do: a notch is the
+    // desktop's three lines, each one row of the form (270 twips); turned
+    // towards the user it goes down the page, away from the user back up,
+    // sideways (the wheel tilted left) to the left.
+    void rueda_data()
+    {
+        QTest::addColumn<QPoint>("giro");
+        QTest::addColumn<int>("vertical");      // the bars' values before
+        QTest::addColumn<int>("horizontal");
+        QTest::addColumn<int>("verticalDespues");
+        QTest::addColumn<int>("horizontalDespues");
+        QTest::newRow("hacia abajo") << QPoint(0, -120) << 0 << 0 << 810 << 0;
+        QTest::newRow("dos muescas") << QPoint(0, -240) << 0 << 0 << 1620 << 0;
+        QTest::newRow("hacia arriba") << QPoint(0, 120) << 3000 << 0 << 2190 << 0;
+        QTest::newRow("arriba del todo") << QPoint(0, 120) << 500 << 0 << 0 << 0;
+        QTest::newRow("a la izquierda") << QPoint(120, 0) << 0 << 1500 << 0 << 690;
+    }
+    void rueda()
+    {
+        QFETCH(QPoint, giro);
+        QFETCH(int, vertical);
+        QFETCH(int, horizontal);
+        QFETCH(int, verticalDespues);
+        QFETCH(int, horizontalDespues);
+        Base b;
+        frmVPrevia w;
+        b.preparar(w, false);
+        w.show();
+        w.resize(qRound(10000 / fTwipsPorPixel()), qRound(8000 / fTwipsPorPixel()));
+        QCOMPARE(QApplication::wheelScrollLines(), 3);
+        w.vsbPic->setValue(vertical);
+        w.hsbPrevia->setValue(horizontal);
+        // Over the middle of the page's background, where the page lies.
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint global = w.picFondo->mapToGlobal(w.picFondo->rect().center());
+        QWidget *debajo = QApplication::widgetAt(global);
+        QCOMPARE(debajo, w.picPrevia[0]);
+        const QPointF local(debajo->mapFromGlobal(global));
+        QWheelEvent rueda(local, QPointF(global), QPoint(), giro, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(debajo, &rueda);
+        QCOMPARE(w.vsbPic->value(), verticalDespues);
+        QCOMPARE(w.hsbPrevia->value(), horizontalDespues);
+        QCOMPARE(w.picPrevia[0]->pos(), QPoint(-qRound(horizontalDespues / fTwipsPorPixel()),
+                                               -qRound(verticalDespues / fTwipsPorPixel())));
     }
 
     // Printing from the preview: the printer, a script and its row; the

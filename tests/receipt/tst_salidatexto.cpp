@@ -343,9 +343,11 @@ private slots:
         qunsetenv("QX_PRINTER_PDF");
         QVERIFY(!impreso);
         QCOMPARE(mensajes.shown().size(), 1);
-        const QString esperado = QStringLiteral("Error Técnico : ( 48) No se pudo cargar la biblioteca de impresión '")
-                                 + falta + QStringLiteral("' (");
-        QVERIFY2(mensajes.shown()[0].text.startsWith(esperado), qPrintable(mensajes.shown()[0].text));
+        // The file that is missing and the folder it was looked for in.
+        QCOMPARE(mensajes.shown()[0].text,
+                 QStringLiteral("Error Técnico : ( 48) No se encontró la biblioteca de impresión: falta el archivo "
+                                "\"libqximpresora.so\" en la carpeta \"")
+                     + carpeta.filePath(QStringLiteral("no-esta")) + QStringLiteral("\"."));
         QCOMPARE(mensajes.shown()[0].title, QStringLiteral("Impresión"));
         QVERIFY(despues);
         QCOMPARE(mensajes.shown().size(), 1);

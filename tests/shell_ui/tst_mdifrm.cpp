@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
+#include <memory>
 
 namespace {
 QStringList textos(const QMenu *m)
@@ -223,6 +224,66 @@ private slots:
         const QString pagina = QUrl::fromLocalFile(sistema.filePath("0951/Qx951.html")).toString();
         QCOMPARE(navegador.abiertas, (QStringList{pagina, pagina}));
         QVERIFY(respuestas.shown().isEmpty());
+    }
+
+    // F1 in the main window does what "&Contenido" does: the help page at
+    // its start, whichever control of the window has the focus; the message
+    // that there is no help without the page; and where the page is there but
+    // no browser starts (no desktop opener in the path), that it could not be
+    // opened.
+    void teclaAyuda_data()
+    {
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<bool>("navegador");
+        QTest::addColumn<bool>("enBoton");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("ventana") << true << true << false << "";
+        QTest::newRow("boton de la barra") << true << true << true << "";
+        QTest::newRow("sin pagina") << false << true << false << "La ayuda del sistema no está disponible.";
+        QTest::newRow("sin navegador") << true << false << false
+                                       << "No se pudo abrir la ayuda del sistema: no se pudo iniciar el navegador "
+                                          "para mostrar \"%1\".";
+    }
+    void teclaAyuda()
+    {
+        QFETCH(bool, html);
+        QFETCH(bool, navegador);
+        QFETCH(bool, enBoton);
+        QFETCH(QString, mensaje);
+        const CarpetaAyuda ayuda(html);
+        QVERIFY(ayuda.valida);
+        std::unique_ptr<NavegadorPrueba> grabador;
+        if (navegador)
+            grabador = std::make_unique<NavegadorPrueba>();
+        QTemporaryDir vacia;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", vacia.path().toLocal8Bit());
+        msg::ScriptedAnswerer respuestas;
+        MDIFrm m;
+        m.sArchivoAyuda = ayuda.hlp;
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QWidget *foco = &m;
+        if (enBoton) {
+            foco = m.tlbMenu->widgetForAction(m.boton(1));
+            QVERIFY(foco);
+            foco->setFocus();
+        }
+        QTest::keyClick(foco, Qt::Key_F1);
+        qputenv("PATH", path);
+
+        QStringList vistos;
+        for (const auto &r : respuestas.shown())
+            vistos << r.text;
+        if (mensaje.isEmpty()) {
+            QCOMPARE(grabador->abiertas, QStringList{QUrl::fromLocalFile(ayuda.html).toString()});
+            QCOMPARE(vistos, QStringList());
+        } else {
+            if (grabador)
+                QCOMPARE(grabador->abiertas, QStringList());
+            QCOMPARE(vistos, QStringList{mensaje.arg(ayuda.html)});
+        }
+        m.hide();
     }
 
     void nombreSeBorraAlMoverElRaton()

@@ -78,6 +78,9 @@ struct CodigoEspecial { QString codigo; QString fuente; };
 const QList<CodigoEspecial> &CodigosCasillaEspecial();
 
 inline const QString VersionPrograma = QStringLiteral("2.0");   // code 721
+// The characters a surname or a name (codes 996 to 999) keeps when saved:
+// their boxes take no more.
+constexpr int kLargoNombre = 15;
 
 // Rate code of 992, first match wins: exonerated "0", stability agreement
 // the current rate text, agrarian law "15", else "30".

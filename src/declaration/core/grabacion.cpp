@@ -98,7 +98,7 @@ QList<ValorDet> fValoresDet(VentanaDeclaracion &v)
         case 2: valor = v.sRuc(); break;
         case 200: valor = fFecha200(v.control(Campos::MkePeriodo)); break;
         case 28: case 5: valor = vb::Trim(v.control(e.fuente)); break;
-        case 996: case 997: case 998: case 999: valor = vb::Left(v.control(e.fuente), 15); break;
+        case 996: case 997: case 998: case 999: valor = vb::Left(v.control(e.fuente), CodigosDeclaracion::kLargoNombre); break;
         case 992:
             valor = CodigosDeclaracion::fCodigoTasa(v.respuesta(Campos::OptTipoCont),
                                                     v.respuesta(Campos::OptConvEstab),

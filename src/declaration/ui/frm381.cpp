@@ -98,6 +98,7 @@ Frm381::Frm381(QWidget *parent, bool soloLectura) : QDialog(parent), m_modelo(ne
     for (TxtFiltrada *t : {TxtNombreA, TxtNombreN, TxtNombre1A, TxtNombre1N}) {
         t->KeyPress = [this](int k) { return TxtNombre_KeyPress(k); };
         t->filtroPegado = FiltroTeclas::fFiltroNombre;
+        t->bCortarPegado = true;
     }
     TxtNumOrden->setMouseTracking(true);
     TxtNumOrden->installEventFilter(this);

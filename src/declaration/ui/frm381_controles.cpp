@@ -483,8 +483,8 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         auto *cont = grupo(QStringLiteral("DATOS DEL CONTADOR"), f);
         auto *gc = new QGridLayout(cont);
         compacto(gc);
-        TxtNombreA = texto(QStringLiteral("TxtNombreA"), 30, cont);
-        TxtNombreN = texto(QStringLiteral("TxtNombreN"), 30, cont);
+        TxtNombreA = texto(QStringLiteral("TxtNombreA"), CodigosDeclaracion::kLargoNombre, cont);
+        TxtNombreN = texto(QStringLiteral("TxtNombreN"), CodigosDeclaracion::kLargoNombre, cont);
         nombres(cont, gc, TxtNombreA, TxtNombreN, 4);
         CmbZona = new ComboZonas(cont);
         CmbZona->setObjectName(QStringLiteral("CmbZona"));
@@ -499,8 +499,8 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         auto *rep = grupo(QStringLiteral("DATOS DEL REPRESENTANTE LEGAL"), f);
         auto *gr = new QGridLayout(rep);
         compacto(gr);
-        TxtNombre1A = texto(QStringLiteral("TxtNombre1A"), 30, rep);
-        TxtNombre1N = texto(QStringLiteral("TxtNombre1N"), 30, rep);
+        TxtNombre1A = texto(QStringLiteral("TxtNombre1A"), CodigosDeclaracion::kLargoNombre, rep);
+        TxtNombre1N = texto(QStringLiteral("TxtNombre1N"), CodigosDeclaracion::kLargoNombre, rep);
         nombres(rep, gr, TxtNombre1A, TxtNombre1N, 3);
         agregarFila(gr, 1, 225);
         agregarFila(gr, 2, 226);

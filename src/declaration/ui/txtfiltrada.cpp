@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <algorithm>
 
 TxtFiltrada::TxtFiltrada(QWidget *parent) : QLineEdit(parent)
 {
@@ -57,6 +58,8 @@ bool TxtFiltrada::pegar(const QString &texto)
                 filtrado.append(QChar(t));
         }
     }
+    if (bCortarPegado && m_maxLength > 0)
+        filtrado.truncate(std::max(0, m_maxLength - int(text().size() - selectedText().size())));
     // An amount that does not fit is refused, not cut to the box's length.
     if (filtrado.isEmpty() || !cabe(filtrado.size()))
         return false;

@@ -23,6 +23,10 @@ public:
     // pastes (filtroPegado still guards what input methods bring).
     std::function<std::optional<QString>(const QString &pegado)> lecturaPegado;
 
+    // A pasted text longer than the room left goes in cut to it (a name),
+    // rather than being refused whole (an amount, a number).
+    bool bCortarPegado = false;
+
     // 0: no limit.
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int n) { m_maxLength = n; }
@@ -31,8 +35,9 @@ public:
     // textoEditado is not raised.
     void setTextoDesdeCodigo(const QString &t);
 
-    // Inserts text as a paste does: read or filtered, refused whole when the
-    // result would exceed MaxLength. False when nothing was inserted.
+    // Inserts text as a paste does: read or filtered, refused whole (or, with
+    // bCortarPegado, cut) when the result would exceed MaxLength. False when
+    // nothing was inserted.
     bool pegar(const QString &texto);
 
     // Applies one key as typing does (for the key handlers and tests).

@@ -1,5 +1,6 @@
 #pragma once
-// Looks up visible top-level windows by exact title on the X display.
+// Looks up visible top-level windows by exact title on the X display, and
+// what the window manager is told of the application's own windows.
 #include <QString>
 #include <QStringList>
 
@@ -8,4 +9,17 @@ namespace x11 {
 // viewable children; title from _NET_WM_NAME, else WM_NAME. No display: empty.
 QStringList visibleTopLevelTitles();
 bool hasVisibleTopLevel(const QString &exactTitle);
+
+// Whether the application runs on Qt's X11 platform.
+bool isX11();
+// The running window manager's name (_NET_WM_NAME of the window that
+// _NET_SUPPORTING_WM_CHECK names); "" without one. On the application's own
+// connection: isX11() first.
+QString windowManagerName();
+// Replaces the window's _NET_WM_WINDOW_TYPE with the one atom, on the
+// application's connection, so that it comes before Qt maps the window.
+void setWindowType(unsigned long window, const char *type);
+// Whether an event of the application's connection is a mouse button
+// pressed (core or XInput 2, as Qt asks for them).
+bool isButtonPress(const void *xcbEvent);
 }

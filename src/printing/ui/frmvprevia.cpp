@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -104,7 +105,9 @@ frmVPrevia::frmVPrevia(QWidget *parent) : QDialog(parent)
         const QSize t = PaginasPrevia::tamanoTwips(i);
         picPrevia[i]->resize(fPx(t.width()), fPx(t.height()));
         picPrevia[i]->hide();
+        picPrevia[i]->installEventFilter(this);
     }
+    picFondo->installEventFilter(this);
 
     vsbPic = new QScrollBar(Qt::Vertical, this);
     vsbPic->setObjectName(QStringLiteral("vsbPic"));
@@ -210,6 +213,20 @@ void frmVPrevia::pCuadre()
     vsbPic->setMaximum(c.vsbMax);
     hsbPrevia->setMaximum(c.hsbMax);
     p->move(fPx(c.paginaLeft), p->y());
+}
+
+bool frmVPrevia::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() != QEvent::Wheel)
+        return QDialog::eventFilter(objeto, evento);
+    // A sideways turn (or a tilt) goes to the horizontal bar; the bar itself
+    // takes the desktop's lines a notch and its modifiers.
+    const QPoint giro = static_cast<QWheelEvent *>(evento)->angleDelta();
+    QScrollBar *barra = qAbs(giro.x()) > qAbs(giro.y()) ? hsbPrevia : vsbPic;
+    if (barra->minimum() == barra->maximum())
+        return false;
+    QCoreApplication::sendEvent(barra, evento);
+    return true;
 }
 
 void frmVPrevia::vsbPic_Change(int valor)

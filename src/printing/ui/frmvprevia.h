@@ -76,6 +76,9 @@ public slots:
 protected:
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    // The wheel over the page or its background moves the bars, as it
+    // scrolls any page.
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void Form_Load();

@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app;
     bool hayPantalla = false;
     {
-        SondaPantalla sonda;
+        SondaPantalla sonda(argc, argv);
         hayPantalla = sonda.disponible();
         if (hayPantalla) {
             app = std::make_unique<QApplication>(argc, argv);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QKeyEvent>
 #include <QUrl>
 #include <QVariant>
@@ -18,6 +19,11 @@ void pMostrarAyuda(const QString &archivoAyuda, int tema)
             url.setFragment(QString::number(tema));
         if (QDesktopServices::openUrl(url))
             return;
+        msg::MsgBox(QStringLiteral("No se pudo abrir la ayuda del sistema: no se pudo iniciar el navegador "
+                                   "para mostrar \"%1\".")
+                        .arg(QDir::toNativeSeparators(pagina)),
+                    48, QStringLiteral("Ayuda"));
+        return;
     }
     msg::MsgBox(QStringLiteral("La ayuda del sistema no está disponible."), 64, QStringLiteral("Ayuda"));
 }
@@ -47,8 +53,11 @@ bool TeclaAyuda::eventFilter(QObject *objeto, QEvent *evento)
     const auto *e = static_cast<QKeyEvent *>(evento);
     if (e->key() != Qt::Key_F1 || (e->modifiers() & ~Qt::KeypadModifier))
         return false;
-    const int tema = objeto->isWidgetType() ? fTemaAyuda(static_cast<QWidget *>(objeto)) : 0;
-    if (tema <= 0)
+    const auto *w = objeto->isWidgetType() ? static_cast<QWidget *>(objeto) : nullptr;
+    const int tema = w ? fTemaAyuda(w) : 0;
+    // In the window that owns the filter (the main window) F1 without a
+    // topic shows the contents, as its Help command does.
+    if (tema <= 0 && !(w && parent() && w->window() == parent()))
         return false;
     // A key held down asks once.
     if (!e->isAutoRepeat())

@@ -10,7 +10,8 @@
 class QWidget;
 
 // Opens the page beside archivoAyuda, at topic tema when it is above 0;
-// without the page (or a browser) says that the help is not available.
+// without the page says that the help is not available, and when no browser
+// could be started, that the help could not be opened.
 void pMostrarAyuda(const QString &archivoAyuda, int tema = 0);
 
 // F1's topic for a control: its "HelpContextID" when above 0, else that of
@@ -18,8 +19,9 @@ void pMostrarAyuda(const QString &archivoAyuda, int tema = 0);
 int fTemaAyuda(const QWidget *control);
 
 // F1 anywhere in the program shows the topic of the control that has the
-// focus; where no topic is found the key goes on as any other. archivo
-// gives the help file at the moment of the key.
+// focus; where no topic is found the key goes on as any other, except in the
+// window the filter belongs to (its parent), where it shows the contents.
+// archivo gives the help file at the moment of the key.
 class TeclaAyuda : public QObject {
 public:
     explicit TeclaAyuda(std::function<QString()> archivo, QObject *parent = nullptr);

@@ -11,6 +11,7 @@
 #include "shell/ui/modventanas.h"
 #include "shell/core/modglobal.h"
 #include "shell/core/settings.h"
+#include "platform/gui/gestorventanas.h"
 #include "platform/msgbox.h"
 
 #include <QAction>
@@ -90,6 +91,8 @@ MDIFrm::MDIFrm(QWidget *parent) : QMainWindow(parent)
     pActualizarComandos();
     // F1 in every window of the program, with the help file of the moment.
     new TeclaAyuda([this] { return sArchivoAyuda; }, this);
+    // No minimise or maximise for this window and the modal ones, on any desktop.
+    new GestorVentanas(this);
 
     setMouseTracking(true);
     vigilarMovimiento(Picture2);
