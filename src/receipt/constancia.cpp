@@ -3,6 +3,7 @@
 #include "receipt/main000.h"
 #include "receipt/salidatexto.h"
 
+#include "common/campoguion.h"
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
 
@@ -47,9 +48,11 @@ constexpr Cuadro kRejillaRechazo[] = {
     {300, 10500, 10500, 10500}, // cut between the two copies
 };
 
+// The text is a field of the host's script: what a name or a cheque number
+// holds never splits the line or opens a tag.
 void pPos(int x, int y, const QString &texto, bool negrita = false)
 {
-    pSalidaLinea(QStringLiteral("pPos|%1|%2|").arg(x).arg(y) + texto
+    pSalidaLinea(QStringLiteral("pPos|%1|%2|").arg(x).arg(y) + fCampoGuion(texto)
                  + (negrita ? QStringLiteral("|True|10|0|") : QStringLiteral("|False|10|0|")));
 }
 

@@ -23,17 +23,19 @@ void pVacias(int n)
         pSalidaLinea(QString());
 }
 
-// Lines 11 to 18 of a receipt: the data, the control line and the stamp frame.
+// Lines 11 to 18 of a receipt: the data, the control line and the stamp
+// frame. The data lines render as they stand, whatever a name or a cheque
+// number holds.
 void pCopiaTexto(const DatosConstancia &d)
 {
-    pSalidaLinea(QStringLiteral("DOCUMENTO       : ") + d.documento);
-    pSalidaLinea(QStringLiteral("RAZON SOCIAL    : ") + d.razonSocial);
-    pSalidaLinea(QStringLiteral("FORMULARIO      : ") + d.formulario);
-    pSalidaLinea(QStringLiteral("PERIODO         : ") + d.periodo);
+    pSalidaLinea(fLineaDato(QStringLiteral("DOCUMENTO       : ") + d.documento));
+    pSalidaLinea(fLineaDato(QStringLiteral("RAZON SOCIAL    : ") + d.razonSocial));
+    pSalidaLinea(fLineaDato(QStringLiteral("FORMULARIO      : ") + d.formulario));
+    pSalidaLinea(fLineaDato(QStringLiteral("PERIODO         : ") + d.periodo));
     for (const DatosConstancia::Linea &l : d.bloques)
-        pSalidaLinea(l.texto);
+        pSalidaLinea(fLineaDato(l.texto));
     pVacias(1);
-    pSalidaLinea(d.control);
+    pSalidaLinea(fLineaDato(d.control));
     for (int i = 0; i < 6; ++i)
         pSalidaLinea(kLadoSello);
     pSalidaLinea(kPieSello);

@@ -4,6 +4,7 @@
 #include "receipt/main000.h"
 
 #include "common/archivospool.h"
+#include "common/campoguion.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "platform/vbruntime.h"
@@ -24,6 +25,9 @@ bool gbCursiva = false;
 bool gbNuevaPagina = false;
 
 namespace {
+
+// Its line's rest is a line of data, output unread.
+const QString kTagTexto = QStringLiteral("<!texto!>");
 
 std::unique_ptr<Impresora> gpImpresora;   // only while a printer rendering needs it
 QString gsDocumento;                      // its document name
@@ -86,6 +90,9 @@ void pLineaGuion(const QString &linea)
         gbCursiva = false;
     } else if (tag == QLatin1String("<!np!>")) {
         gbNuevaPagina = true;
+    } else if (tag == kTagTexto) {
+        // A line of data that holds "<!" (fLineaDato): output as it stands.
+        pSalidaLinea(resto);
     }
 }
 
@@ -144,6 +151,14 @@ QString ArchivoSalida::ruta() const
 void ArchivoSalida::publicar(const QString &destino, DiarioPublicacion *diario)
 {
     m_archivo->publicar(destino, diario);
+}
+
+QString fLineaDato(const QString &linea)
+{
+    const QString texto = fTextoEnLinea(linea);
+    if (texto.contains(QLatin1String("<!")))
+        return kTagTexto + texto;
+    return texto;
 }
 
 QString fNombreTexto(const QString &sArchivo)

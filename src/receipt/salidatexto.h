@@ -1,7 +1,7 @@
 #pragma once
 // The receipt program's own output engine for tag scripts: plain lines and
-// "<!tag!>" lines that change the font or ask for a new page, rendered on
-// the printer or into a ".txt" file.
+// "<!tag!>" lines that change the font or ask for a new page (or, "<!texto!>",
+// carry a line of data), rendered on the printer or into a ".txt" file.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -54,6 +54,13 @@ bool pRenderizarGuion(const QString &entrada, const QString &sDestino, std::shar
 // One line to the destination in gsDestino (a pending new page first).
 // Raises ErrorVB.
 void pSalidaLinea(const QString &sLinea);
+
+// A line that holds data (a name, a cheque number, a key from the command
+// line), as a script line whose rendering gives it back as it stands: a
+// control character (CR, LF, tab...) as a blank, and a line holding "<!"
+// behind the tag "<!texto!>", whose rest of the line is output unread. Any
+// other line comes back unchanged.
+QString fLineaDato(const QString &linea);
 
 // True when the folder part of the path and the file exist.
 bool fExisteArchivo(const QString &sRuta);

@@ -3,6 +3,7 @@
 // page layouts to the byte (pages 1 and 2; the annex page when asked for),
 // registered in SPOOL under the declaration's code, and the PDF has its pages.
 #include "../support/testdb.h"
+#include "../support/textoshostiles.h"
 #include "../support/tintapdf.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
@@ -236,6 +237,49 @@ private slots:
         QCOMPARE(QString::fromLatin1(fLeer(i.pdf + pdfs.first()))
                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
                  3);
+    }
+
+    // A hostile text (tests/support/textoshostiles.h) as the taxpayer's
+    // name and as the cheque number of a declaration paid by cheque: the
+    // script is the golden one with that field alone changed, the text in it
+    // as one field (the cheque number filled out to 15 as ever); no line
+    // added, none lost.
+    void textoHostil_data()
+    {
+        QTest::addColumn<bool>("enNombre");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("enGuion");
+        for (const bool enNombre : {true, false})
+            for (const textoshostiles::Caso &c : textoshostiles::casos())
+                QTest::addRow("%s: %s", enNombre ? "nombre" : "cheque", c.fila) << enNombre << c.texto << c.enGuion;
+    }
+    void textoHostil()
+    {
+        QFETCH(bool, enNombre);
+        QFETCH(QString, texto);
+        QFETCH(QString, enGuion);
+        const QString base = QStringLiteral(QX_FIXTURES "/pages/iean_con_anexo");
+        Impresion i;
+        Declaracion d = fCargarDeclaracion(*i.db, base + QStringLiteral(".det"));
+        QByteArray esperado = fLeer(base + QStringLiteral(".prn"));
+        QVERIFY(!esperado.isEmpty());
+        if (enNombre) {
+            d.aDatos[1] = texto;
+            const QByteArray antes = "pPos|3500|1450|COMERCIAL LOS ANDES S.A.|TRUE|8|0|\r\n";
+            QCOMPARE(esperado.count(antes), 1);
+            esperado.replace(antes, "pPos|3500|1450|" + textfile::toCp1252(enGuion) + "|TRUE|8|0|\r\n");
+        } else {
+            i.db->exec(QStringLiteral("UPDATE CAB SET nrocheque=?"), {texto});
+            const QByteArray antes = "pPos|9375|3740|       00045871|False|8|1|\r\n";
+            QCOMPARE(esperado.count(antes), 1);
+            const QString relleno(qMax(0, 15 - int(enGuion.size())), QLatin1Char(' '));
+            esperado.replace(antes, "pPos|9375|3740|" + textfile::toCp1252(relleno + enGuion) + "|False|8|1|\r\n");
+        }
+        pVistaPrevia(2, false, d.enviada, d.aDatos);
+
+        QVERIFY(i.mensajes.shown().isEmpty());
+        QCOMPARE(testdb::archivos(gsRutaRpt), QStringList{"00000001.PRN"});
+        QCOMPARE(fLeer(gsRutaRpt + QStringLiteral("00000001.PRN")), esperado);
     }
 
     // The printed form lies where the legacy printer put it: from the corner

@@ -23,8 +23,24 @@ private slots:
                                    << QStringList{"pPos|1|2|X|TRUE|8|1|"};
         QTest::newRow("negrita 0") << QVariantList{"pPosVerti", 1, 2, "X", 0, 8, 1}
                                    << QStringList{"pPosVerti|1|2|X|false|8|1|"};
+        // A text never splits its line, adds one or opens a tag: "|" as "¦",
+        // the "<" of "<!" as "‹", CR, LF and tab as blanks, in any element.
         QTest::newRow("barra en el texto") << QVariantList{"pPos", 10, 20, "A|B", false, 8, 2}
-                                           << QStringList{"pPos|10|20|A|B|False|8|2|"};
+                                           << QStringList{"pPos|10|20|A\u00A6B|False|8|2|"};
+        QTest::newRow("etiqueta en el texto") << QVariantList{"pPos", 10, 20, "A <!np!> B", false, 8, 2}
+                                              << QStringList{"pPos|10|20|A \u2039!np!> B|False|8|2|"};
+        QTest::newRow("menor que y cierre sueltos") << QVariantList{"pPos", 10, 20, "A < B !> C", false, 8, 2}
+                                                    << QStringList{"pPos|10|20|A < B !> C|False|8|2|"};
+        QTest::newRow("fin de linea en el texto") << QVariantList{"pPos", 10, 20, "A\r\nB\tC", false, 8, 2}
+                                                  << QStringList{"pPos|10|20|A  B C|False|8|2|"};
+        QTest::newRow("vertical con barra") << QVariantList{"pPosVerti", 10, 20, "A|B", false, 8, 2}
+                                            << QStringList{"pPosVerti|10|20|A\u00A6B|false|8|2|"};
+        QTest::newRow("barra en otro elemento") << QVariantList{"pCuadro", "1|2", 300, 1700, 1640, "0\r\n"}
+                                                << QStringList{"pCuadro|1\u00A62|300|1700|1640|0  |"};
+        QTest::newRow("etiqueta en la cabecera") << QVariantList{"Cabecera", "2<!np!>"}
+                                                 << QStringList{"<!nHojas!>2\u2039!np!><!/nHojas!>",
+                                                                "<!Color!> &H00FFFFC0&<!/Color!>",
+                                                                "<!Orientacion!> V<!/Orientacion!>"};
         QTest::newRow("cuadro") << QVariantList{"pCuadro", 150, 300, 1700, 1640, 0}
                                 << QStringList{"pCuadro|150|300|1700|1640|0|"};
         QTest::newRow("nueva hoja") << QVariantList{"pNuevaHoja"} << QStringList{"pNuevaHoja"};

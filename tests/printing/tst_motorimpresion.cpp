@@ -87,8 +87,14 @@ private slots:
         QTest::newRow("ppos no es pPos") << QVariantList{"ppos", 300, 750, "X", false, 8, 0} << QByteArray();
         QTest::newRow("PPOS no es pPos") << QVariantList{"PPOS", 300, 750, "X", false, 8, 0} << QByteArray();
         QTest::newRow("fin en minusculas") << QVariantList{"fin"} << QByteArray();
+        // The host's markers in a text, as look-alikes in one byte each:
+        // "¦" 0xA6, "‹" 0x8B.
         QTest::newRow("barra en el texto") << QVariantList{"pPos", 10, 20, "A|B", false, 8, 2}
-                                           << QByteArray("pPos|10|20|A|B|False|8|2|\r\n");
+                                           << QByteArray("pPos|10|20|A\xA6" "B|False|8|2|\r\n");
+        QTest::newRow("etiqueta en el texto") << QVariantList{"pPos", 10, 20, "A<!np!>", false, 8, 2}
+                                              << QByteArray("pPos|10|20|A\x8B!np!>|False|8|2|\r\n");
+        QTest::newRow("fin de linea en el texto") << QVariantList{"pPos", 10, 20, "A\r\nB", false, 8, 2}
+                                                  << QByteArray("pPos|10|20|A  B|False|8|2|\r\n");
         QTest::newRow("grado en un byte") << QVariantList{"pPos", 8700, 1170, " N° DE TELEFONO", false, 8, 0}
                                           << QByteArray("pPos|8700|1170| N\xB0 DE TELEFONO|False|8|0|\r\n");
         QTest::newRow("elementos como vinieron") << QVariantList{"pPos", "0300", 750.5, "X", false, "8", 0}

@@ -4,6 +4,7 @@
 #include "platform/instancelock.h"
 #include "platform/textfile.h"
 #include "../support/testdb.h"
+#include "../support/textoshostiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -70,8 +71,7 @@ QByteArray leer(const QString &ruta)
 }
 
 // An expected file (kept as UTF-8 lines) as the program writes it: Windows-1252
-// (Latin-1 for every character these files hold) with CR LF; cambios are
-// pairs of texts replaced before.
+// with CR LF; cambios are pairs of texts replaced before.
 QByteArray esperado(const QString &nombre, const QStringList &cambios = {})
 {
     QFile f(QStringLiteral(QX_FIXTURES "/receipt/") + nombre);
@@ -81,7 +81,7 @@ QByteArray esperado(const QString &nombre, const QStringList &cambios = {})
     for (int i = 0; i + 1 < cambios.size(); i += 2)
         texto.replace(cambios[i], cambios[i + 1]);
     texto.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return texto.toLatin1();
+    return textfile::toCp1252(texto);
 }
 
 QByteArray lineasCrLf(const QStringList &lineas)
@@ -604,34 +604,86 @@ private slots:
         QVERIFY(!QFile::exists(h.rpt + kBase + QStringLiteral(".txt")));
     }
 
-    // A rendering that stops on an error ("<!" without "!>" in a field)
-    // registers nothing and names no file: the receipt of an earlier run
-    // with the same name stays as it was.
-    void errorRenderizado_data()
+    // "<!" without "!>" in the name, or in the control number of the
+    // command line (and so in the files' names), no longer stops the
+    // rendering: the receipt is made, holds the text as it stands and
+    // replaces the one of an earlier run with the same name.
+    void etiquetaSinCierre_data()
     {
         QTest::addColumn<QString>("linea");
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("base");
-        QTest::newRow("en la razón social") << kLinea << "<!ACME" << kBase;
+        QTest::addColumn<QStringList>("cambios");   // on efectivo.txt
+        QTest::newRow("en la razón social")
+            << kLinea << "<!ACME" << kBase
+            << QStringList{"RAZON SOCIAL    : EMPRESA ANDINA S.A.", "RAZON SOCIAL    : <!ACME"};
         QTest::newRow("en el número de control")
-            << "0620100066603    0951199800A<!012345" << "EMPRESA ANDINA S.A." << "0951199800A<!012345";
+            << "0620100066603    0951199800A<!012345" << "EMPRESA ANDINA S.A." << "0951199800A<!012345"
+            << QStringList{"Numero de Control: 00012345 Fec", "Numero de Control: <!012345 Fec"};
     }
-    void errorRenderizado()
+    void etiquetaSinCierre()
     {
         QFETCH(QString, linea);
         QFETCH(QString, nombre);
         QFETCH(QString, base);
+        QFETCH(QStringList, cambios);
         Host h;
         QVERIFY(h.env.valido());
         h.cab(QStringLiteral("1500000"), QString(), QString(), 0);
         h.cont(nombre);
         h.param();
-        const QStringList anteriores = h.recibosAnteriores(base);
+        Host::poner(h.rpt + base + QStringLiteral(".PRN"), "anterior guion");
+        Host::poner(h.rpt + base + QStringLiteral(".txt"), "anterior texto");
+        Host::poner(h.tmp + base + QStringLiteral(".TXT"), "anterior copia");
         const Corrida c = correr(linea);
-        QCOMPARE(c.error, QStringLiteral("Impresión: Error Técnico : ( 5) Llamada a procedimiento o argumento no válidos\n"));
-        QVERIFY(c.estado > 0);
-        QCOMPARE(h.filasSpool(), 0);
-        QCOMPARE(h.recibos(), anteriores);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        QCOMPARE(h.filasSpool(), 1);
+        const QByteArray texto = esperado(QStringLiteral("efectivo.txt"), cambios);
+        QCOMPARE(leer(h.rpt + base + QStringLiteral(".txt")), texto);
+        QCOMPARE(leer(h.tmp + base + QStringLiteral(".TXT")), texto);
+        QCOMPARE(archivos(h.rpt), QStringList({QStringLiteral("00000001.PRN"), base + QStringLiteral(".PRN"),
+                                               base + QStringLiteral(".txt")}));
+    }
+
+    // A hostile text as the taxpayer's name and as the cheque number
+    // (tests/support/textoshostiles.h): the text receipt gives it back as
+    // it stands but for the line ends and tabs, the host's script holds it as
+    // one field; each file keeps its lines, none added, none lost.
+    void textoHostil_data()
+    {
+        QTest::addColumn<bool>("enNombre");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("enTexto");
+        QTest::addColumn<QString>("enGuion");
+        for (const bool enNombre : {true, false})
+            for (const textoshostiles::Caso &c : textoshostiles::casos())
+                QTest::addRow("%s: %s", enNombre ? "nombre" : "cheque", c.fila)
+                    << enNombre << c.texto << c.enTexto << c.enGuion;
+    }
+    void textoHostil()
+    {
+        QFETCH(bool, enNombre);
+        QFETCH(QString, texto);
+        QFETCH(QString, enTexto);
+        QFETCH(QString, enGuion);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.cab(QString(), QStringLiteral("2345678"), enNombre ? QStringLiteral("00098765") : texto, 0);
+        h.cont(enNombre ? texto : QStringLiteral("EMPRESA ANDINA S.A."));
+        h.param();
+
+        const Corrida c = correr(kLinea);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.estado, 0);
+        const QString antes = enNombre ? QStringLiteral("RAZON SOCIAL    : EMPRESA ANDINA S.A.")
+                                       : QStringLiteral("NUMERO CHEQUE   : 00098765");
+        const QString rotulo = antes.left(18);
+        const QByteArray txt = esperado(QStringLiteral("cheque.txt"), {antes, rotulo + enTexto});
+        QCOMPARE(leer(h.rpt + kBase + QStringLiteral(".txt")), txt);
+        QCOMPARE(leer(h.tmp + kBase + QStringLiteral(".TXT")), txt);
+        QCOMPARE(leer(h.rpt + QStringLiteral("00000001.PRN")),
+                 esperado(QStringLiteral("cheque.prn"), {"|" + antes + "|", "|" + rotulo + enGuion + "|"}));
     }
 
     // A failure after the registration (a file that cannot take its name, a

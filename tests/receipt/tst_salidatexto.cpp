@@ -6,6 +6,7 @@
 
 #include "platform/impresora.h"
 #include "platform/msgbox.h"
+#include "../support/textoshostiles.h"
 #include "../support/tintapdf.h"
 
 #include <QDir>
@@ -101,6 +102,9 @@ private slots:
                                          << QStringList{"uno", QString(QChar(15)), "dos"};
         QTest::newRow("printer en minusculas es archivo")
             << QStringList{"uno"} << "printer" << QStringList{"uno"};
+        QTest::newRow("linea de datos tras su etiqueta")
+            << QStringList{"<!texto!>a <!np!> b", "<!texto!>", "<!texto!>  ", "<!texto!><!bold", "dos"}
+            << "ARCHIVO" << QStringList{"a <!np!> b", " ", " ", "<!bold", "dos"};
     }
     void archivo()
     {
@@ -115,6 +119,33 @@ private slots:
         QCOMPARE(temporales(), QStringList());
         QCOMPARE(mensajes.shown().size(), 0);
         QCOMPARE(m_pedidos, QStringList());   // the printer is left alone
+    }
+
+    // A line of data, whatever it holds (tests/support/textoshostiles.h),
+    // renders as one line that gives it back, line ends and tabs as blanks;
+    // the lines around it and the font state stay as they were.
+    void lineaDato_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("enTexto");
+        for (const textoshostiles::Caso &c : textoshostiles::casos())
+            QTest::newRow(c.fila) << c.texto << c.enTexto;
+        QTest::newRow("sin marcas") << "RAZON SOCIAL    : ACME S.A." << "RAZON SOCIAL    : ACME S.A.";
+    }
+    void lineaDato()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, enTexto);
+        msg::ScriptedAnswerer mensajes;
+        guion(QStringLiteral("D.PRN"), {QStringLiteral("uno"), fLineaDato(texto), QStringLiteral("dos")});
+        QVERIFY(pImprimirReporte(QStringLiteral("D.PRN"), QStringLiteral("ARCHIVO")));
+        QCOMPARE(leer(QStringLiteral("D.txt")), crlf({QStringLiteral("uno"), enTexto, QStringLiteral("dos")}));
+        QCOMPARE(mensajes.shown().size(), 0);
+        QVERIFY(!gbNuevaPagina);
+        QVERIFY(!gbNegrita);
+        // Text without those characters is written as it was.
+        if (texto == enTexto && !texto.contains(QLatin1String("<!")))
+            QCOMPARE(fLineaDato(texto), texto);
     }
 
     void estadoFuente_data()

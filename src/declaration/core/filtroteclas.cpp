@@ -63,6 +63,14 @@ int fFiltroDigitos(int tecla)
     return (esDigito(tecla) || tecla == Retroceso) ? tecla : 0;
 }
 
+std::optional<QString> fPegadoDigitos(const QString &texto)
+{
+    const QString t = texto.trimmed();
+    if (t.isEmpty() || fFiltrarTexto(t, fFiltroDigitos) != t)
+        return std::nullopt;
+    return t;
+}
+
 QString fFiltrarTexto(const QString &texto, int (*filtro)(int))
 {
     QString r;
@@ -96,13 +104,9 @@ std::optional<QString> fPegadoCasilla(int n, const QString &texto)
     case Clase::RestaDigitada:
     case Clase::RestaCalculada:
         return ImportePegado::fEntrada(texto, Negativo::Absoluto);
-    case Clase::Codigo: {
-        // A RUC or a registration number: its digits whole, nothing read into it.
-        const QString t = texto.trimmed();
-        if (t.isEmpty() || fFiltrarTexto(t, fFiltroDigitos) != t)
-            return std::nullopt;
-        return t;
-    }
+    case Clase::Codigo:
+        // A RUC or a registration number.
+        return fPegadoDigitos(texto);
     case Clase::TextoLibre:
     case Clase::Respuesta137:
         break;

@@ -19,8 +19,12 @@ int fFiltroCasilla(int n, int tecla);
 // plain letter ("É" -> "E", "Ñ" -> "N", "Ü" -> "U"); blank, "A"-"Z", "0"-"9",
 // backspace.
 int fFiltroNombre(int tecla);
-// Telephone and order number: "0"-"9", backspace.
+// Telephone, order number and cheque number: "0"-"9", backspace.
 int fFiltroDigitos(int tecla);
+// A pasted number that takes digits only (a code box, the cheque number):
+// its digits whole, blanks around them dropped; nullopt when it holds
+// anything else, so nothing is read into it.
+std::optional<QString> fPegadoDigitos(const QString &texto);
 
 // Pasted text through a filter, character by character (backspace and
 // refused characters dropped).

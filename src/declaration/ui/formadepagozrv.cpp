@@ -1,9 +1,10 @@
 #include "formadepagozrv.h"
+#include "declaration/core/filtroteclas.h"
+#include "txtfiltrada.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
@@ -35,9 +36,14 @@ FormaDePagoZRV::FormaDePagoZRV(QWidget *parent) : QWidget(parent)
     m_cheque->setAutoExclusive(false);
     m_banco = new QComboBox(marco);
     m_banco->setObjectName(QStringLiteral("banco"));
-    m_numcheque = new QLineEdit(marco);
+    // A cheque number is digits: typed or pasted, nothing else goes in. A
+    // stored number is shown as it stands.
+    m_numcheque = new TxtFiltrada(marco);
     m_numcheque->setObjectName(QStringLiteral("numcheque"));
     m_numcheque->setMaxLength(15);
+    m_numcheque->KeyPress = FiltroTeclas::fFiltroDigitos;
+    m_numcheque->filtroPegado = FiltroTeclas::fFiltroDigitos;
+    m_numcheque->lecturaPegado = FiltroTeclas::fPegadoDigitos;
     m_importeLbl = new QLabel(marco);
     m_importeLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -57,10 +63,7 @@ FormaDePagoZRV::FormaDePagoZRV(QWidget *parent) : QWidget(parent)
         if (!m_refrescando)
             emit cambiado(QStringLiteral("banco"));
     });
-    connect(m_numcheque, &QLineEdit::textChanged, this, [this] {
-        if (!m_refrescando)
-            emit cambiado(QStringLiteral("numcheque"));
-    });
+    connect(m_numcheque, &TxtFiltrada::textoEditado, this, [this] { emit cambiado(QStringLiteral("numcheque")); });
     refrescar();
 }
 
@@ -99,9 +102,7 @@ void FormaDePagoZRV::setNumcheque(const QString &v)
 {
     if (m_numcheque->text() == v)
         return;
-    m_refrescando = true;
-    m_numcheque->setText(v);
-    m_refrescando = false;
+    m_numcheque->setTextoDesdeCodigo(v);
     emit cambiado(QStringLiteral("numcheque"));
 }
 

@@ -6,8 +6,8 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
+class TxtFiltrada;
 
 class FormaDePagoZRV : public QWidget {
     Q_OBJECT
@@ -47,6 +47,6 @@ private:
     bool m_refrescando = false;
     QRadioButton *m_efectivo, *m_cheque;
     QComboBox *m_banco;
-    QLineEdit *m_numcheque;
+    TxtFiltrada *m_numcheque;
     QLabel *m_importeLbl;
 };

@@ -1,15 +1,18 @@
 #include "printing/core/lineaguion.h"
+#include "common/campoguion.h"
 #include "shell/core/errorejecucion.h"
 #include "platform/vbruntime.h"
 #include <cmath>
 
 namespace {
 
+// The element's text as a field: a name or a cheque number never splits
+// the line, adds one or opens a tag for the host.
 QString campo(const QVariantList &c, int i)
 {
     if (i >= c.size())
         throw errores::subindiceFuera();
-    return vb::CStr(c.at(i));
+    return fCampoGuion(vb::CStr(c.at(i)));
 }
 
 // e0..e3|bold word|e5|e6| for the two text commands.

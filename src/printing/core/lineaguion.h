@@ -8,9 +8,10 @@
 // The lines of one command, without line ends: three for "Cabecera", one for
 // "pPos", "pPosVerti", "pCuadro" and "pNuevaHoja", none for "Fin" or a name
 // that is none of the six (names compared exactly). Elements are written as
-// the caller gave them (vb::CStr), the bold one as TRUE/False (pPos) or
-// true/false (pPosVerti). A command with fewer elements than its kind needs
-// raises ErrorEjecucion 9.
+// the caller gave them (vb::CStr) but for the host's markers and control
+// characters (common/campoguion.h: "|" as "¦", "<!" as "‹!", CR, LF and tab
+// as blanks), the bold one as TRUE/False (pPos) or true/false (pPosVerti). A
+// command with fewer elements than its kind needs raises ErrorEjecucion 9.
 QStringList fLineasGuion(const QVariantList &sComando);
 
 // A position, size or page element as a 16-bit whole number: a number, a
