@@ -7,10 +7,11 @@
 # where its ink lies on the paper. sqlite3: the receipt benchmark runs the
 # receipt's statements through it as its bare baseline. libsqlite3-dev: the
 # programs' database driver is built on SQLite's library; libqt6sql6-sqlite,
-# Qt's own driver, is what the tests hold ours against.
+# Qt's own driver, is what the tests hold ours against. locales (tests only):
+# the number tests compile a locale whose decimal point is not "." (localedef).
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libxcb1-dev xvfb
-          fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils)
+          fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils locales)
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
 if ! dpkg -s "${PAQUETES[@]}" >/dev/null 2>&1; then
   if [ -n "$SUDO" ] && ! command -v sudo >/dev/null; then
