@@ -33,8 +33,10 @@ private:
 
 // The key's line replaced in place or added at the end of its section (section
 // and file created when missing); every other byte of the file stays as it was;
-// the file is replaced atomically. False when the file could not be written.
+// the file is replaced whole, every byte on disk first (wholefile.h). False
+// when the file could not be read or written, with the system's error in
+// *errnum; then the file is as it was.
 bool WritePrivateProfileString(const QString &section, const QString &key,
-                               const QString &value, const QString &fileName);
+                               const QString &value, const QString &fileName, int *errnum = nullptr);
 
 } // namespace ini

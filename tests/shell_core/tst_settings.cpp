@@ -2,6 +2,7 @@
 #include "shell/core/settings.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
+#include "../support/limitetamano.h"
 #include "../support/testdb.h"
 
 #include <QDir>
@@ -139,6 +140,36 @@ private slots:
         }
         QCOMPARE(leer(env.rutaIni),
                  antes + textfile::toCp1252(QStringLiteral("SystemDB=") + env.sysPath + QStringLiteral("QX000.MDW\r\n")));
+    }
+
+    // No room for the settings file (a full disk; here a file size limit):
+    // SystemDB is not written, the file stays byte for byte and nothing is
+    // left beside it, the user is told, and the start goes on as when the
+    // write is passed over.
+    void systemDbEnDiscoLleno()
+    {
+        testdb::Entorno env(true);
+        const QByteArray antes = leer(env.rutaIni);
+        QVERIFY(antes.size() > 16);
+        msg::ScriptedAnswerer answers;
+        QVERIFY(pLeerIni());
+        bool abierta = false;
+        {
+            // Less than the file holds now: a write cut there loses the user's paths.
+            LimiteTamano limite(16);
+            QVERIFY(limite.activo());
+            abierta = fAbrirBase();
+        }
+        QVERIFY(abierta);
+        QVERIFY(gdbBase);
+        QCOMPARE(leer(env.rutaIni), antes);
+        QCOMPARE(listado(env.windir), QStringList{QStringLiteral("QX000.INI")});
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text,
+                 QStringLiteral("No se pudo grabar SystemDB en el archivo de configuración ") + env.rutaIni
+                     + QStringLiteral(" (el archivo pasa del tamaño permitido): el archivo quedó como estaba.\n 61"));
+        QCOMPARE(answers.shown().first().style, 48);
+        QCOMPARE(answers.shown().first().title, QStringLiteral("Error de Configuración"));
     }
 
     void compartidaConOtroPrograma()

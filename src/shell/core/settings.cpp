@@ -1,7 +1,9 @@
 #include "shell/core/settings.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
 #include "platform/inifile.h"
 #include "platform/msgbox.h"
+#include "platform/syserror.h"
 #include "platform/vbruntime.h"
 
 #include <QDir>
@@ -68,7 +70,16 @@ bool fAbrirBase()
         return false;   // already reported by pLeerIni
     const QString grupo = gsSysPath + QStringLiteral("QX000.MDW");
     // Written on every start, before the open, whatever the open then does.
-    ini::WritePrivateProfileString(kSeccion, QStringLiteral("SystemDB"), grupo, kArchivoIni);
+    // A write that fails leaves the file as it was and the start goes on,
+    // but the user hears of it: a full disk is not passed over in silence.
+    int errnum = 0;
+    if (!ini::WritePrivateProfileString(kSeccion, QStringLiteral("SystemDB"), grupo, kArchivoIni, &errnum)) {
+        msg::MsgBox(fTextoError(vbFileError(errnum),
+                                QStringLiteral("No se pudo grabar SystemDB en el archivo de configuración %1 (%2): "
+                                               "el archivo quedó como estaba.")
+                                    .arg(ini::resolve(kArchivoIni), sysCause(errnum))),
+                    48, QStringLiteral("Error de Configuración"));
+    }
     try {
         gdbBase = Database::open(gsBaseDatos, grupo, usuarioGrupo(), claveGrupo());
     } catch (const DbError &e) {
