@@ -162,7 +162,7 @@ QString resolve(const QString &fileName)
     return folder + fileName;
 }
 
-ProfileFile::ProfileFile(const QString &fileName) : m_read(readAll(resolve(fileName), &m_data))
+ProfileFile::ProfileFile(const QString &fileName) : m_path(resolve(fileName)), m_read(readAll(m_path, &m_data))
 {
 }
 

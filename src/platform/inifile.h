@@ -26,7 +26,9 @@ class ProfileFile {
 public:
     explicit ProfileFile(const QString &fileName);
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    QString path() const { return m_path; }   // as resolve() found it
 private:
+    QString m_path;
     QByteArray m_data;
     bool m_read = false;   // false when the file could not be read
 };
