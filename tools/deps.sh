@@ -11,11 +11,13 @@
 # same statements through SQLite's own library.
 # For the tests only: openbox, a real window manager over Xvfb, and
 # libxcb-xtest0-dev, the mouse's clicks there; weston (its headless back end),
-# xwayland and qt6-wayland, a Wayland session as many desktops have it.
+# xwayland and qt6-wayland, a Wayland session as many desktops have it;
+# locales, from which the number tests compile a locale whose decimal point
+# is not "." (localedef).
 set -euo pipefail
 PAQUETES=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libxcb1-dev xvfb
           fonts-liberation faketime sqlite3 libbenchmark-dev poppler-utils
-          openbox libxcb-xtest0-dev weston xwayland qt6-wayland)
+          openbox libxcb-xtest0-dev weston xwayland qt6-wayland locales)
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
 if ! dpkg -s "${PAQUETES[@]}" >/dev/null 2>&1; then
   if [ -n "$SUDO" ] && ! command -v sudo >/dev/null; then

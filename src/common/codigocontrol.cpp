@@ -3,8 +3,6 @@
 #include "platform/vbruntime.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -142,13 +140,12 @@ int tresUltimos(double suma)
         return 0;   // Format prints no digit
     if (a < 1e15 && a == std::floor(a))
         return int(std::fmod(a, 1000.0));   // a whole number of at most 15 digits is printed exactly
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", a);   // "d.dddddddddddddde+xx"
+    const QByteArray texto = vb::Scientific15(a);   // "d.dddddddddddddde+xx"
     char digitos[15];
-    digitos[0] = buf[0];
+    digitos[0] = texto.at(0);
     for (int i = 1; i < 15; ++i)
-        digitos[i] = buf[i + 1];
-    const int enteras = std::atoi(buf + 17) + 1;   // digits before the point
+        digitos[i] = texto.at(i + 1);
+    const int enteras = texto.mid(17).toInt() + 1;   // digits before the point
     if (enteras < 0)
         return 0;
     if (enteras >= 18)

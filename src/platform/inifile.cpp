@@ -1,11 +1,13 @@
 #include "platform/inifile.h"
 #include "platform/textfile.h"
+#include "platform/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
+
+#include <cerrno>
 
 namespace ini {
 
@@ -163,7 +165,7 @@ QString resolve(const QString &fileName)
     return folder + fileName;
 }
 
-ProfileFile::ProfileFile(const QString &fileName) : m_read(readAll(resolve(fileName), &m_data))
+ProfileFile::ProfileFile(const QString &fileName) : m_path(resolve(fileName)), m_read(readAll(m_path, &m_data))
 {
 }
 
@@ -196,12 +198,18 @@ QString GetPrivateProfileString(const QString &section, const QString &key,
 }
 
 bool WritePrivateProfileString(const QString &section, const QString &key,
-                               const QString &value, const QString &fileName)
+                               const QString &value, const QString &fileName, int *errnum)
 {
+    const auto done = [errnum](int e) {
+        if (errnum)
+            *errnum = e;
+        return e == 0;
+    };
     const QString path = resolve(fileName);
     QByteArray data;
+    errno = 0;
     if (!readAll(path, &data))
-        return false;
+        return done(errno != 0 ? errno : EACCES);
     QList<Line> lines = splitLines(data);
 
     QByteArray eol("\r\n");   // the file's own line end when it has one
@@ -241,19 +249,13 @@ bool WritePrivateProfileString(const QString &section, const QString &key,
 
     const QByteArray out = joinLines(lines);
     if (out == data && QFileInfo::exists(path))
-        return true;
+        return done(0);
 
     const QString dir = QFileInfo(path).absolutePath();
+    errno = 0;
     if (!QDir().mkpath(dir))
-        return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(out) != out.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+        return done(errno != 0 ? errno : EACCES);
+    return done(wholefile::replace(path, out));
 }
 
 } // namespace ini

@@ -26,15 +26,19 @@ class ProfileFile {
 public:
     explicit ProfileFile(const QString &fileName);
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    QString path() const { return m_path; }   // as resolve() found it
 private:
+    QString m_path;
     QByteArray m_data;
     bool m_read = false;   // false when the file could not be read
 };
 
 // The key's line replaced in place or added at the end of its section (section
 // and file created when missing); every other byte of the file stays as it was;
-// the file is replaced atomically. False when the file could not be written.
+// the file is replaced whole, every byte on disk first (wholefile.h). False
+// when the file could not be read or written, with the system's error in
+// *errnum; then the file is as it was.
 bool WritePrivateProfileString(const QString &section, const QString &key,
-                               const QString &value, const QString &fileName);
+                               const QString &value, const QString &fileName, int *errnum = nullptr);
 
 } // namespace ini

@@ -19,3 +19,19 @@ QString sysCause(int errnum)
     default:      return QStringLiteral("error %1 del sistema").arg(errnum);
     }
 }
+
+int vbFileError(int errnum)
+{
+    switch (errnum) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:   return 61;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:  return 75;
+    case ENOENT:
+    case ENOTDIR: return 76;
+    default:      return 57;
+    }
+}

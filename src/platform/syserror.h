@@ -4,3 +4,8 @@
 #include <QString>
 
 QString sysCause(int errnum);
+
+// The legacy runtime's error number for a file operation that failed with
+// errnum: 61 disk full (no room left on the disk or for the file), 75 path
+// or file access, 76 path not found, 57 input/output otherwise.
+int vbFileError(int errnum);

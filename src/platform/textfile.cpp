@@ -1,7 +1,9 @@
 #include "platform/textfile.h"
 
+#include "platform/syserror.h"
+#include "platform/wholefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace textfile {
 namespace {
@@ -51,23 +53,14 @@ void setError(QString *error, const QString &what, const QString &path, const QF
         *error = QStringLiteral("%1 el archivo %2 (%3).").arg(what, path, describe(f.error()));
 }
 
-bool saveWhole(const QString &path, const QByteArray &bytes, QString *error)
+bool saveWhole(const QString &path, const QByteArray &bytes, QString *error, int *errnum)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("No se pudo crear"), path, f);
-        return false;
-    }
-    if (f.write(bytes) != bytes.size()) {
-        setError(error, QStringLiteral("No se pudo escribir"), path, f);
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        setError(error, QStringLiteral("No se pudo guardar"), path, f);
-        return false;
-    }
-    return true;
+    const int e = wholefile::replace(path, bytes);
+    if (errnum)
+        *errnum = e;
+    if (e != 0 && error)
+        *error = QStringLiteral("No se pudo escribir el archivo %1 (%2).").arg(path, sysCause(e));
+    return e == 0;
 }
 
 } // namespace
@@ -107,19 +100,19 @@ QString fromCp1252(const QByteArray &bytes)
     return out;
 }
 
-bool writeLines(const QString &path, const QStringList &lines, QString *error)
+bool writeLines(const QString &path, const QStringList &lines, QString *error, int *errnum)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += toCp1252(line);
         bytes += "\r\n";
     }
-    return saveWhole(path, bytes, error);
+    return saveWhole(path, bytes, error, errnum);
 }
 
-bool writeText(const QString &path, const QString &text, QString *error)
+bool writeText(const QString &path, const QString &text, QString *error, int *errnum)
 {
-    return saveWhole(path, toCp1252(text), error);
+    return saveWhole(path, toCp1252(text), error, errnum);
 }
 
 bool appendLine(const QString &path, const QString &line, QString *error)

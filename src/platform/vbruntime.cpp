@@ -4,11 +4,20 @@
 #include <QStringList>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace vb {
+
+QByteArray Scientific15(double v)
+{
+    // Not printf: it follows the locale the application object sets.
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    return QByteArray(buf, r.ec == std::errc() ? int(r.ptr - buf) : 0);
+}
+
 namespace {
 
 // The runtime turns a double into decimal digits with 15 significant digits
@@ -25,10 +34,8 @@ Decimal toDecimal(double a)
     a = std::fabs(a);
     if (a == 0 || !std::isfinite(a))
         return d;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", a);
     // "d.dddddddddddddde[+-]xx"
-    const QByteArray s(buf);
+    const QByteArray s = Scientific15(a);
     const int e = s.indexOf('e');
     d.digits = s.left(1) + s.mid(2, e - 2);
     d.exponent = s.mid(e + 1).toInt() + 1;

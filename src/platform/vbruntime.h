@@ -65,4 +65,10 @@ QString CStr(double v);
 // Text form of a variant as the runtime's CStr gives it (null/empty -> "").
 QString CStr(const QVariant &v);
 
+// |v| (finite) with the 15 significant digits the runtime turns a double into
+// before it rounds or prints it: "d.dddddddddddddde+xx" (or "e-xx"), the
+// same whatever the user's locale, whose decimal point may be another
+// character, or several bytes.
+QByteArray Scientific15(double v);
+
 } // namespace vb

@@ -4,13 +4,14 @@
 #include "receipt/salidatexto.h"
 
 #include "common/archivospool.h"
+#include "common/opciones.h"
 #include "common/spool.h"
+#include "platform/carpetaactual.h"
 #include "platform/inifile.h"
 #include "platform/instancelock.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 
-#include <QDir>
 #include <QFile>
 
 std::shared_ptr<Database> gdbBase;
@@ -24,16 +25,22 @@ QString gsSql;
 namespace {
 
 const QString kIni = QStringLiteral("QX000.INI");
-const QString kSeccion = QStringLiteral("Options");
 
 // Ends the run with the given exit status once its message has been shown.
 struct FinPrograma { int estado; };
 
-// The legacy read gives at most 254 characters (a 255-character buffer).
-// Every key of a run comes from one reading of the file.
+// Every key of a run comes from one reading of the file. A value longer than
+// the programs take ends the run with the message that says so: cut, it
+// would name another folder or file.
 QString fLeerClave(const ini::ProfileFile &ini, const QString &clave)
 {
-    return ini.value(kSeccion, clave, QString()).left(254);
+    QString error;
+    const QString valor = fLeerOpcion(ini, clave, &error);
+    if (!error.isEmpty()) {
+        msg::MsgBox(error, 16, kTituloConfiguracion);
+        throw FinPrograma{1};
+    }
+    return valor;
 }
 
 QString fDesdeCodigos(std::initializer_list<int> codigos)
@@ -108,7 +115,7 @@ void LeerIni()
 {
     const ini::ProfileFile ini(kIni);
     gsSysPath = vb::Trim(fLeerClave(ini, QStringLiteral("SysPath")));
-    if (gsSysPath.isEmpty() || !QDir::setCurrent(gsSysPath))
+    if (gsSysPath.isEmpty() || !carpetaactual::cambiar(gsSysPath))
         errvb::lanzar(errvb::RutaNoEncontrada);
     gsBaseDatos = vb::Trim(fLeerClave(ini, QStringLiteral("DBPath")));
     gsBaseDatos += vb::Trim(fLeerClave(ini, QStringLiteral("DBName")));

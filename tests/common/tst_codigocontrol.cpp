@@ -1,5 +1,7 @@
 #include "common/codigocontrol.h"
 
+#include "../support/localeajeno.h"
+
 #include <QtTest>
 
 namespace {
@@ -19,6 +21,25 @@ class TstCodigoControl : public QObject {
     Q_OBJECT
 
 private slots:
+    // The table again under a user's locale with another decimal point.
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("localeAjeno");
+        QTest::newRow("C") << false;
+        QTest::newRow(localeajeno::kNombre) << true;
+    }
+    void init()
+    {
+        QFETCH_GLOBAL(bool, localeAjeno);
+        QString error;
+        if (localeAjeno)
+            QVERIFY2(localeajeno::poner(&error), qPrintable(error));
+    }
+    void cleanup()
+    {
+        localeajeno::quitar();
+    }
+
     void codigo_data()
     {
         QTest::addColumn<QVariantList>("valores");

@@ -1,11 +1,13 @@
 // Byte values are those of the Windows-1252 code page table.
 #include <QtTest>
 #include <atomic>
+#include <cerrno>
 #include <iconv.h>
 #include <thread>
 #include <vector>
 
 #include "platform/textfile.h"
+#include "../support/limitetamano.h"
 
 class TstTextFile : public QObject {
     Q_OBJECT
@@ -21,6 +23,8 @@ private slots:
     void readLineEnds_data();
     void readLineEnds();
     void failures();
+    void fullDisk_data();
+    void fullDisk();
 private:
     QByteArray readAll(const QString &path)
     {
@@ -222,8 +226,7 @@ void TstTextFile::failures()
     const QString missingDir = m_dir.filePath("no-such-folder/Mens.txt");
     QString error;
     QVERIFY(!textfile::writeLines(missingDir, {"a"}, &error));
-    QVERIFY(error.startsWith("No se pudo crear el archivo "));
-    QVERIFY(error.contains(missingDir));
+    QCOMPARE(error, "No se pudo escribir el archivo " + missingDir + " (no existe).");
     error.clear();
     QVERIFY(!textfile::appendLine(missingDir, "a", &error));
     QVERIFY(error.startsWith("No se pudo abrir el archivo "));
@@ -232,6 +235,49 @@ void TstTextFile::failures()
     QVERIFY(!textfile::readLines(missingDir, &lines, &error));
     QVERIFY(error.startsWith("No se pudo leer el archivo "));
     QVERIFY(!QFile::exists(missingDir));
+}
+
+// A file that runs out of room while it is written (a full disk; here a file
+// size limit): the write fails and says why, the old file stays byte for byte
+// (or stays absent), and nothing is left beside it.
+void TstTextFile::fullDisk_data()
+{
+    QTest::addColumn<bool>("lines");     // writeLines, else writeText
+    QTest::addColumn<bool>("existing");  // a file to replace
+    QTest::newRow("lines over a file") << true << true;
+    QTest::newRow("text over a file") << false << true;
+    QTest::newRow("lines, new file") << true << false;
+}
+
+void TstTextFile::fullDisk()
+{
+    QFETCH(bool, lines);
+    QFETCH(bool, existing);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Mens.txt");
+    const QByteArray before("Ingrese el Monto Invertido\r\n");
+    if (existing) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(before), before.size());
+    }
+    const QString longer = QString(64, QLatin1Char('x'));
+    QString error;
+    int errnum = 0;
+    bool written = true;
+    {
+        LimiteTamano limit(before.size());
+        QVERIFY(limit.activo());
+        written = lines ? textfile::writeLines(path, {longer, longer}, &error, &errnum)
+                        : textfile::writeText(path, longer, &error, &errnum);
+    }
+    QVERIFY(!written);
+    QCOMPARE(errnum, EFBIG);
+    QCOMPARE(error, "No se pudo escribir el archivo " + path + " (el archivo pasa del tamaño permitido).");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             existing ? QStringList{"Mens.txt"} : QStringList{});
+    if (existing)
+        QCOMPARE(readAll(path), before);
 }
 
 QTEST_APPLESS_MAIN(TstTextFile)

@@ -2,10 +2,15 @@
 #include <QtTest>
 
 #include "platform/vbruntime.h"
+#include "../support/localeajeno.h"
 
 class TstVbRuntime : public QObject {
     Q_OBJECT
 private slots:
+    // Every table again under a user's locale with another decimal point.
+    void initTestCase_data();
+    void init();
+    void cleanup();
     void formatNumber_data();
     void formatNumber();
     void formatText_data();
@@ -25,6 +30,26 @@ private slots:
     void textFunctions();
     void formatDate();
 };
+
+void TstVbRuntime::initTestCase_data()
+{
+    QTest::addColumn<bool>("localeAjeno");
+    QTest::newRow("C") << false;
+    QTest::newRow(localeajeno::kNombre) << true;
+}
+
+void TstVbRuntime::init()
+{
+    QFETCH_GLOBAL(bool, localeAjeno);
+    QString error;
+    if (localeAjeno)
+        QVERIFY2(localeajeno::poner(&error), qPrintable(error));
+}
+
+void TstVbRuntime::cleanup()
+{
+    localeajeno::quitar();
+}
 
 void TstVbRuntime::formatNumber_data()
 {

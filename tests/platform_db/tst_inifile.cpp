@@ -1,7 +1,10 @@
 #include "platform/inifile.h"
+#include "../support/limitetamano.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <QtTest>
 
 namespace {
@@ -135,6 +138,30 @@ private slots:
         QVERIFY(ini::WritePrivateProfileString(QStringLiteral("Options"), QStringLiteral("SystemDB"),
                                                QStringLiteral("/s/QX000.MDW"), QStringLiteral("QX000.INI")));
         QCOMPARE(leer(folder + QStringLiteral("QX000.INI")), QByteArray("[Options]\r\nSystemDB=/s/QX000.MDW\r\n"));
+    }
+
+    // A disk without room for the new file: the write fails, says why, and
+    // the old file stays byte for byte, with nothing left beside it.
+    void discoLleno()
+    {
+        const QString path = m_windir + QStringLiteral("/QX000.INI");
+        QVERIFY(QFile::copy(fixture("escritura_antes.ini"), path));
+        const QByteArray antes = leer(path);
+        QVERIFY(antes.size() > 16);
+        int errnum = 0;
+        bool escrito = true;
+        {
+            LimiteTamano limite(16);
+            QVERIFY(limite.activo());
+            escrito = ini::WritePrivateProfileString(QStringLiteral("Options"), QStringLiteral("SystemDB"),
+                                                     QStringLiteral("/home/qx/sis/QX000.MDW"),
+                                                     QStringLiteral("QX000.INI"), &errnum);
+        }
+        QVERIFY(!escrito);
+        QCOMPARE(errnum, EFBIG);
+        QCOMPARE(leer(path), antes);
+        QCOMPARE(QDir(m_windir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("QX000.INI")});
     }
 
     void archivoSinPermiso()

@@ -446,6 +446,55 @@ private slots:
         QCOMPARE(leer(h.rpt + QStringLiteral("00000008.PRN")), esperado(QStringLiteral("efectivo.prn")));
     }
 
+    // The values of the settings file are taken as Qx381 takes them: up to
+    // 254 characters; a longer one ends the run with a message that names
+    // it, before anything is written, instead of being cut into another
+    // folder (error 76) or another user.
+    void opcionLarga_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<int>("largo");
+        QTest::addColumn<bool>("aceptado");
+        QTest::newRow("SysPath de 254") << "SysPath" << 254 << true;
+        QTest::newRow("SysPath de 264") << "SysPath" << 264 << false;
+        QTest::newRow("DBPath de 255") << "DBPath" << 255 << false;
+        QTest::newRow("SysUser de 255") << "SysUser" << 255 << false;
+    }
+    void opcionLarga()
+    {
+        QFETCH(QString, clave);
+        QFETCH(int, largo);
+        QFETCH(bool, aceptado);
+        Host h;
+        QVERIFY(h.env.valido());
+        h.declaracion();
+        const QString valor = clave == QLatin1String("SysUser")
+            ? QString(largo, QLatin1Char('U'))
+            : testdb::carpetaDeLargo(h.env.sysPath + QStringLiteral("largo"), largo);
+        QCOMPARE(valor.size(), largo);
+        QString sysPath = h.env.sysPath, dbPath = h.env.dbPath, usuario = h.env.usuario;
+        (clave == QLatin1String("SysPath") ? sysPath : clave == QLatin1String("DBPath") ? dbPath : usuario) = valor;
+        QVERIFY(testdb::escribirIni(h.env.rutaIni, sysPath, dbPath, h.env.dbName, usuario));
+
+        const Corrida c = correr(kLinea);
+        if (aceptado) {
+            QCOMPARE(c.error, QString());
+            QCOMPARE(c.estado, 0);
+            QCOMPARE(archivos(sysPath + QStringLiteral("RPT/")),
+                     QStringList({QStringLiteral("00000001.PRN"), kBase + QStringLiteral(".PRN"),
+                                  kBase + QStringLiteral(".txt")}));
+            return;
+        }
+        QCOMPARE(c.error, QStringLiteral("Error de Configuración: El valor de ") + clave
+                              + QStringLiteral(" en el archivo de configuración ") + h.env.rutaIni
+                              + QStringLiteral(" tiene ") + QString::number(largo)
+                              + QStringLiteral(" caracteres; el sistema acepta hasta 254.\n"));
+        QCOMPARE(c.estado, 1);
+        QCOMPARE(h.filasSpool(), 0);
+        QCOMPARE(h.recibos(), QStringList());
+        QVERIFY(!QFile::exists(h.traza()));
+    }
+
     void sinUsuario()
     {
         Host h;

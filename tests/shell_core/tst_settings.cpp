@@ -2,6 +2,7 @@
 #include "shell/core/settings.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
+#include "../support/limitetamano.h"
 #include "../support/testdb.h"
 
 #include <QDir>
@@ -92,6 +93,67 @@ private slots:
         QCOMPARE(listado(env.windir), antes);
     }
 
+    // The programs take values of up to 254 characters, as the legacy read
+    // (a 255-character buffer) gave them; a longer one is refused with a
+    // message that names it, instead of being cut into another folder.
+    void valorLargo_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<int>("largo");
+        QTest::addColumn<bool>("comillas");
+        QTest::addColumn<bool>("aceptado");
+        QTest::newRow("SysPath de 254") << "SysPath" << 254 << false << true;
+        QTest::newRow("SysPath de 254 entre comillas") << "SysPath" << 254 << true << true;
+        QTest::newRow("SysPath de 255") << "SysPath" << 255 << false << false;
+        QTest::newRow("SysPath de 264") << "SysPath" << 264 << false << false;
+        QTest::newRow("DBPath de 255") << "DBPath" << 255 << false << false;
+        QTest::newRow("SysUser de 300") << "SysUser" << 300 << false << false;
+    }
+    void valorLargo()
+    {
+        QFETCH(QString, clave);
+        QFETCH(int, largo);
+        QFETCH(bool, comillas);
+        QFETCH(bool, aceptado);
+        testdb::Entorno env(true);
+        const QString valor = clave == QLatin1String("SysUser")
+            ? QString(largo, QLatin1Char('U'))
+            : testdb::carpetaDeLargo(env.sysPath + QStringLiteral("largo"), largo);
+        QCOMPARE(valor.size(), largo);
+        QStringList lineas = {QStringLiteral("[Options]"), QStringLiteral("SysPath=") + env.sysPath,
+                              QStringLiteral("DBPath=") + env.dbPath, QStringLiteral("DBName=") + env.dbName,
+                              QStringLiteral("SysUser=") + env.usuario};
+        for (QString &l : lineas) {
+            if (l.startsWith(clave + QLatin1Char('=')))
+                l = clave + QLatin1Char('=') + (comillas ? QLatin1Char('"') + valor + QLatin1Char('"') : valor);
+        }
+        QVERIFY(textfile::writeLines(env.rutaIni, lineas));
+        const QByteArray antes = leer(env.rutaIni);
+        const QString carpeta = QDir::currentPath();
+
+        msg::ScriptedAnswerer answers;
+        QCOMPARE(pLeerIni(), aceptado);
+        if (aceptado) {
+            QVERIFY(answers.shown().isEmpty());
+            QCOMPARE(gsSysPath, valor);
+            QCOMPARE(real(QDir::currentPath()), real(valor));
+            return;
+        }
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text,
+                 QStringLiteral("El valor de ") + clave + QStringLiteral(" en el archivo de configuración ")
+                     + env.rutaIni + QStringLiteral(" tiene ") + QString::number(largo)
+                     + QStringLiteral(" caracteres; el sistema acepta hasta 254."));
+        QCOMPARE(answers.shown().first().style, 16);
+        QCOMPARE(answers.shown().first().title, QStringLiteral("Error de Configuración"));
+        // The start ends: no folder change, nothing opened or written.
+        QCOMPARE(QDir::currentPath(), carpeta);
+        QVERIFY(!fAbrirBase());
+        QVERIFY(!gdbBase);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(leer(env.rutaIni), antes);
+    }
+
     void abreLaBaseYEscribeSystemDbEnSuLugar()
     {
         testdb::Entorno env(true);
@@ -139,6 +201,36 @@ private slots:
         }
         QCOMPARE(leer(env.rutaIni),
                  antes + textfile::toCp1252(QStringLiteral("SystemDB=") + env.sysPath + QStringLiteral("QX000.MDW\r\n")));
+    }
+
+    // No room for the settings file (a full disk; here a file size limit):
+    // SystemDB is not written, the file stays byte for byte and nothing is
+    // left beside it, the user is told, and the start goes on as when the
+    // write is passed over.
+    void systemDbEnDiscoLleno()
+    {
+        testdb::Entorno env(true);
+        const QByteArray antes = leer(env.rutaIni);
+        QVERIFY(antes.size() > 16);
+        msg::ScriptedAnswerer answers;
+        QVERIFY(pLeerIni());
+        bool abierta = false;
+        {
+            // Less than the file holds now: a write cut there loses the user's paths.
+            LimiteTamano limite(16);
+            QVERIFY(limite.activo());
+            abierta = fAbrirBase();
+        }
+        QVERIFY(abierta);
+        QVERIFY(gdbBase);
+        QCOMPARE(leer(env.rutaIni), antes);
+        QCOMPARE(listado(env.windir), QStringList{QStringLiteral("QX000.INI")});
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().text,
+                 QStringLiteral("No se pudo grabar SystemDB en el archivo de configuración ") + env.rutaIni
+                     + QStringLiteral(" (el archivo pasa del tamaño permitido): el archivo quedó como estaba.\n 61"));
+        QCOMPARE(answers.shown().first().style, 48);
+        QCOMPARE(answers.shown().first().title, QStringLiteral("Error de Configuración"));
     }
 
     void compartidaConOtroPrograma()

@@ -103,6 +103,23 @@ QStringList archivos(const QString &carpeta)
     return l;
 }
 
+QString carpetaDeLargo(const QString &base, int largo)
+{
+    // Names of at most 200 characters, the last one filling up to largo.
+    QString ruta = QDir(base).absolutePath();
+    while (largo - ruta.size() > 201)
+        ruta += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    const int resto = largo - ruta.size() - 2;
+    if (resto < 1)
+        return QString();
+    ruta += QLatin1Char('/') + QString(resto, QLatin1Char('e')) + QLatin1Char('/');
+    for (const char *sub : {"RPT", "TMP", "0951"}) {
+        if (!QDir().mkpath(ruta + QLatin1String(sub)))
+            return QString();
+    }
+    return ruta.size() == largo ? ruta : QString();
+}
+
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,
                  const QString &dbName, const QString &sysUser)
 {

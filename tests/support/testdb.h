@@ -39,6 +39,11 @@ QStringList plan(Database &db, const QString &sql);
 // left anywhere in the folder.
 QStringList archivos(const QString &carpeta);
 
+// A folder under base whose path, with its closing "/", is exactly largo
+// characters long (made, with RPT/, TMP/ and 0951/ inside, as a host folder
+// has them); "" when it cannot be made.
+QString carpetaDeLargo(const QString &base, int largo);
+
 // Writes an INI file in Windows-1252 with CR LF lines:
 // [Options] SysPath, SysVersion, DBPath, DBName, SysMenu, SysUser.
 bool escribirIni(const QString &path, const QString &sysPath, const QString &dbPath,

@@ -14,6 +14,7 @@
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include "comunpersist.h"
+#include "limitetamano.h"
 #include "navegadorprueba.h"
 #include "shell/ui/mdifrm.h"
 #include <QApplication>
@@ -588,6 +589,45 @@ private slots:
         // A list closed without accepting ends without a final message.
         QVERIFY(mensajes.shown().isEmpty());
         QVERIFY(!w.modelo()->bModificado);
+    }
+
+    // "Validar" with no room left for the list (a full disk; here a file
+    // size limit): it says the list could not be written, the earlier list
+    // stays byte for byte, no empty list is shown and nothing is stored.
+    void validarSinEspacioParaLaLista()
+    {
+        const QString mens = gsSysPath + "Mens.txt";
+        const QByteArray anterior("Ingrese el Monto Invertido\r\nIngrese el número de RUC\r\n");
+        {
+            QFile f(mens);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(anterior), anterior.size());
+        }
+        msg::ScriptedAnswerer mensajes;
+        Frm381 w;
+        cabecera(w, kTodoNo);
+        mensajes.clear();
+        CierreLista lista;
+        {
+            LimiteTamano limite(16);
+            QVERIFY(limite.activo());
+            w.CmdValidar->click();
+        }
+        QCOMPARE(mensajes.shown().size(), 1);
+        QCOMPARE(mensajes.shown()[0].text,
+                 "No se pudo grabar el archivo de inconsistencias " + mens
+                     + ".\nLa lista de inconsistencias no se pudo escribir (el archivo pasa del tamaño permitido): "
+                       "el archivo quedó como estaba y la declaración no se grabó.\n 61");
+        QCOMPARE(mensajes.shown()[0].style, 16);
+        QCOMPARE(mensajes.shown()[0].title, kTitulo);
+        QFile real(mens);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QCOMPARE(real.readAll(), anterior);
+        QCOMPARE(QDir(gsSysPath).entryList({"Mens.txt*"}, QDir::Files | QDir::Hidden), QStringList{"Mens.txt"});
+        QCOMPARE(lista.veces, 0);
+        QCOMPARE(gdbBase->scalar("SELECT COUNT(*) FROM CAB").toInt(), 0);
+        QCOMPARE(gdbBase->scalar("SELECT COUNT(*) FROM DET").toInt(), 0);
+        QVERIFY(w.modelo()->bModificado);
     }
 
     // "&Salir" on a changed declaration, answered Yes: the validation runs

@@ -1,6 +1,8 @@
 #include "reglas.h"
 #include "platform/msgbox.h"
+#include "platform/syserror.h"
 #include "platform/textfile.h"
+#include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
 #include "shell/core/servicios.h"
 
@@ -41,11 +43,14 @@ bool Reglas::ValidaDeclaracion()
     }
 
     // The list must be on disk before anything reads it: a run whose file
-    // could not be written does not pass.
-    QString error;
-    if (!textfile::writeLines(gsArchivoMensajes, lineas, &error)) {
-        msg::MsgBox(QStringLiteral("No se pudo grabar el archivo de inconsistencias %1.\n%2")
-                        .arg(gsArchivoMensajes, error),
+    // could not be written does not pass, and leaves the earlier list as it was.
+    int errnum = 0;
+    if (!textfile::writeLines(gsArchivoMensajes, lineas, nullptr, &errnum)) {
+        msg::MsgBox(fTextoError(vbFileError(errnum),
+                                QStringLiteral("No se pudo grabar el archivo de inconsistencias %1.\n"
+                                               "La lista de inconsistencias no se pudo escribir (%2): el archivo "
+                                               "quedó como estaba y la declaración no se grabó.")
+                                    .arg(gsArchivoMensajes, sysCause(errnum))),
                     16, m_ventana.titulo);
         return false;
     }

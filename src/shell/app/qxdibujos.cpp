@@ -3,9 +3,10 @@
 // engine and asks no icon theme for them when it starts.
 //   qxdibujos OUTPUT.cpp
 #include "shell/dibujos/dibujos.h"
+#include "platform/syserror.h"
+#include "platform/wholefile.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -42,9 +43,10 @@ int main(int argc, char **argv)
     texto += tabla + "};\n";
 
     // The build sees the file whole or not at all.
-    QSaveFile f(QString::fromLocal8Bit(argv[1]));
-    if (!f.open(QIODevice::WriteOnly) || f.write(texto) != texto.size() || !f.commit()) {
-        std::fprintf(stderr, "qxdibujos: no se pudo escribir %s\n", argv[1]);
+    const int error = wholefile::replace(QString::fromLocal8Bit(argv[1]), texto);
+    if (error != 0) {
+        std::fprintf(stderr, "qxdibujos: no se pudo escribir %s (%s)\n", argv[1],
+                     sysCause(error).toLocal8Bit().constData());
         return 1;
     }
     return 0;
