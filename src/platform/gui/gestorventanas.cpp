@@ -59,9 +59,11 @@ bool GestorVentanas::nativeEventFilter(const QByteArray &tipo, void *mensaje, qi
 {
     if (tipo != "xcb_generic_event_t")
         return false;
-    if (!x11::isButtonPress(mensaje) || !fModalMinimizada())
+    if (!x11::isButtonPress(mensaje) || !QApplication::activeModalWidget())
         return false;
-    // Not while Qt is amid the event: after it, if still minimised.
+    // Not while Qt is amid the event: after it, once Qt has taken in the
+    // window manager's events that came with the press (a minimise among
+    // them), if the modal window is minimised then.
     QTimer::singleShot(0, this, [] {
         if (QWidget *modal = fModalMinimizada())
             pDevolver(modal);
