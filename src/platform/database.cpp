@@ -409,6 +409,28 @@ QList<QSqlRecord> Database::select(const QString &sql, const QVariantList &param
     return rows;
 }
 
+QList<QVariantList> Database::selectValues(const QString &sql, const QVariantList &params) const
+{
+    check(sql);
+    StatementUse use(*this, sql, int(params.size()));
+    use.run(params);
+    QSqlQuery &q = use.query();
+    QList<QVariantList> rows;
+    int columns = -1;
+    while (q.next()) {
+        if (columns < 0)
+            columns = q.record().count();
+        QVariantList row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row.append(q.value(i));
+        rows.append(std::move(row));
+    }
+    if (q.lastError().isValid())
+        throw use.failure();
+    return rows;
+}
+
 QVariant Database::scalar(const QString &sql, const QVariantList &params) const
 {
     const QList<QSqlRecord> rows = select(sql, params);

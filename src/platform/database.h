@@ -70,6 +70,9 @@ public:
     // name case-insensitively. Date columns come back as stored (ISO text):
     // use toDate()/toDateTime() to read them as dates.
     QList<QSqlRecord> select(const QString &sql, const QVariantList &params = {}) const;
+    // The same rows as bare values, in the statement's column order: no
+    // record (names and types of every field) is made for each row.
+    QList<QVariantList> selectValues(const QString &sql, const QVariantList &params = {}) const;
     // First row's first column, or a null QVariant when no row.
     QVariant scalar(const QString &sql, const QVariantList &params = {}) const;
     // DELETE/UPDATE/other statements; returns the rows affected.

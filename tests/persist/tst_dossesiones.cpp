@@ -75,7 +75,7 @@ class TstDosSesiones : public QObject {
         QVERIFY(CmdGrabar_Click(v, *db));
     }
     // A window opened with "Modificar" on the connection given.
-    static void abrir(VentanaPrueba &v, const Database &conexion)
+    static void abrir(VentanaPrueba &v, Database &conexion)
     {
         v.modificar(kRuc);
         QVERIFY(pCargarCasillas(v, conexion));
@@ -196,6 +196,47 @@ private slots:
         QCOMPARE(m.shown().size(), 1);
         QCOMPARE(m.shown().first().text, kRegistrada);
         QCOMPARE(filas(*db), deA);
+    }
+
+    // A saves while B's window is being opened, between B's reads of the
+    // boxes and of the header. B's window shows one state: either A's save
+    // waited for B's reads and failed on the lock, and B's save stores, or
+    // it went in, and B's save, made on what B saw before it, is refused.
+    void guardadaMientrasSeAbria()
+    {
+        guardada();
+        db->setBusyTimeout(200);
+        bool aGrabo = false, disparado = false;
+        otra->setFaultHook([&](const QString &sql) {
+            if (disparado || !sql.startsWith(QLatin1String("SELECT * FROM CAB")))
+                return;
+            disparado = true;
+            VentanaPrueba a;
+            abrir(a, *db);
+            a.m.setCampo(Campos::TxtTelefono, QStringLiteral("4455667"));
+            msg::ScriptedAnswerer m;
+            aGrabo = CmdGrabar_Click(a, *db);
+        });
+        VentanaPrueba b;
+        abrir(b, *otra);
+        otra->setFaultHook({});
+        QVERIFY(disparado);
+        const QString telefonoVisto = b.m.campo(Campos::TxtTelefono);
+
+        b.m.setTexto(301, QStringLiteral("2,000"));
+        b.m.bModificado = true;
+        msg::ScriptedAnswerer m;
+        const bool bGrabo = CmdGrabar_Click(b, *otra);
+        QVERIFY2(aGrabo != bGrabo, aGrabo ? "both saves stored" : "neither save stored");
+        if (bGrabo) {
+            QCOMPARE(telefonoVisto, QStringLiteral("4412345"));
+            QCOMPARE(det(*db, "028"), QStringLiteral("4412345"));
+            QCOMPARE(det(*db, "301"), QStringLiteral("2000"));
+        } else {
+            QCOMPARE(m.shown().first().text, kModificada);
+            QCOMPARE(det(*db, "028"), QStringLiteral("4455667"));
+            QCOMPARE(det(*db, "301"), QStringLiteral("1000"));
+        }
     }
 
     // One window saving again and again, the other user's window never

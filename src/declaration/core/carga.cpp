@@ -137,7 +137,7 @@ void pMostrarCasilla(VentanaDeclaracion &v, const QString &codigo, const QString
     }
 }
 
-bool pCargarCasillas(VentanaDeclaracion &v, const Database &db, const OrigenCarga &o)
+bool pCargarCasillas(VentanaDeclaracion &v, Database &db, const OrigenCarga &o)
 {
     if (v.iAccion() == 0)
         return false;
@@ -151,17 +151,18 @@ bool pCargarCasillas(VentanaDeclaracion &v, const Database &db, const OrigenCarg
     };
     const QString condicion = fLlaveSql() + (o.porCorrel ? QStringLiteral(" AND CORREL=?") : QString());
 
-    // Both read before the boxes take their values, so that what is shown
-    // is one state of the declaration as nearly as can be.
+    // All read in one read transaction before the boxes take their values:
+    // what is shown, and what a later save of the window must still find
+    // stored, are one state of the declaration.
+    Transaction lectura(db, false);
     const QList<QSqlRecord> filas =
         db.select(QStringLiteral("SELECT * FROM ") + o.detalle + condicion, llave(v.sRuc()));
     const QString rucCabecera = vb::Trim(v.control(Campos::TxtNumRuc));
     const QList<QSqlRecord> cab =
         db.select(QStringLiteral("SELECT * FROM ") + o.cabecera + condicion, llave(rucCabecera));
-    // What a later save of the window must still find stored.
     if (!o.porCorrel)
-        v.leida() = {v.sRuc(), rucCabecera == v.sRuc() ? fHuellaDeclaracion(cab, filas)
-                                                       : fHuellaDeclaracion(db, v.sRuc())};
+        v.leida() = {v.sRuc(), fHuellaDeclaracion(db, v.sRuc())};
+    lectura.commit();
 
     for (const QSqlRecord &r : filas)
         pMostrarCasilla(v, texto(r, "Casilla"), texto(r, "i_valor"), *o.formatos);

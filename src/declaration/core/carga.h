@@ -43,7 +43,7 @@ struct OrigenCarga {
 // A new declaration (iAccion 0) never starts from stored rows: the rows found
 // under the previously accepted RUC belong to another taxpayer, so it returns
 // false without reading. A Null column reads as the empty text.
-bool pCargarCasillas(VentanaDeclaracion &v, const Database &db,
+bool pCargarCasillas(VentanaDeclaracion &v, Database &db,
                      const OrigenCarga &origen = OrigenCarga::declaracion());
 
 // Puts one stored value into its box, control or window variable. Box 113

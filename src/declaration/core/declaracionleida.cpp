@@ -2,58 +2,54 @@
 #include "declaration/core/grabacion.h"
 #include "platform/database.h"
 #include "platform/vbruntime.h"
-#include <QCryptographicHash>
-#include <QPair>
-#include <algorithm>
 
 namespace {
 
-// Each column's type and value, Null apart from "", one after another.
-void pAgregarFila(QByteArray &b, const QSqlRecord &r)
+// The columns each table has for a declaration. DET's key columns are left
+// out: the key read by is the same for every row.
+const QString kCabecera = QStringLiteral("SELECT DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, fec_pro, bcolibrad,"
+                                         " nrocheque, cheque, efectivo, rectifica, estado, cNumero FROM CAB");
+constexpr int kCNumeroCabecera = 11;
+// By box: a box has one row per declaration.
+const QString kDetalle = QStringLiteral("SELECT Casilla, i_valor, idcasilla, cNumero FROM DET");
+
+// Each value's type and text, Null apart from "", one after another.
+void pAgregarFilas(QByteArray &b, const QList<QVariantList> &filas)
 {
-    for (int i = 0; i < r.count(); ++i) {
-        const QVariant v = r.value(i);
-        b += char(v.typeId());
-        if (v.isNull()) {
-            b += '\x18';
-        } else {
-            const QString t = v.toString();
-            b.append(reinterpret_cast<const char *>(t.utf16()), t.size() * qsizetype(sizeof(char16_t)));
+    for (const QVariantList &fila : filas) {
+        for (const QVariant &v : fila) {
+            b += char(v.typeId());
+            if (v.isNull()) {
+                b += '\x18';
+            } else {
+                const QString t = v.toString();
+                b.append(reinterpret_cast<const char *>(t.utf16()), t.size() * qsizetype(sizeof(char16_t)));
+            }
+            b += '\x1f';
         }
-        b += '\x1f';
+        b += '\x1e';
     }
-    b += '\x1e';
 }
 
 } // namespace
 
-QByteArray fHuellaDeclaracion(const QList<QSqlRecord> &cab, const QList<QSqlRecord> &det)
-{
-    const bool cabeceraSola = cab.isEmpty()
-        || (cab.size() == 1 && vb::Trim(vb::CStr(cab.first().value(QStringLiteral("cNumero")))) == QLatin1String("0"));
-    if (det.isEmpty() && cabeceraSola)
-        return QByteArray();
-    // A box has one row per declaration: by box, the rows come in one order
-    // however the database returns them.
-    QList<QPair<QString, qsizetype>> orden;
-    orden.reserve(det.size());
-    for (qsizetype i = 0; i < det.size(); ++i)
-        orden.append({det.at(i).value(QStringLiteral("Casilla")).toString(), i});
-    std::sort(orden.begin(), orden.end());
-    QByteArray b;
-    b.reserve(128 * (cab.size() + det.size()));
-    for (const QSqlRecord &r : cab)
-        pAgregarFila(b, r);
-    b += '\x1d';
-    for (const auto &o : orden)
-        pAgregarFila(b, det.at(o.second));
-    return QCryptographicHash::hash(b, QCryptographicHash::Sha256);
-}
-
 QByteArray fHuellaDeclaracion(const Database &db, const QString &ruc)
 {
-    return fHuellaDeclaracion(db.select(QStringLiteral("SELECT * FROM CAB") + fLlaveSql(), fLlave(ruc)),
-                              db.select(QStringLiteral("SELECT * FROM DET") + fLlaveSql(), fLlave(ruc)));
+    const QVariantList llave = fLlave(ruc);
+    const QList<QVariantList> cab = db.selectValues(kCabecera + fLlaveSql(), llave);
+    const QList<QVariantList> det = db.selectValues(kDetalle + fLlaveSql() + QStringLiteral(" ORDER BY Casilla"), llave);
+    // The header an annex calculator writes before the first save is no
+    // declaration yet.
+    const bool cabeceraSola = cab.isEmpty()
+        || (cab.size() == 1 && vb::Trim(vb::CStr(cab.first().at(kCNumeroCabecera))) == QLatin1String("0"));
+    if (det.isEmpty() && cabeceraSola)
+        return QByteArray();
+    QByteArray b;
+    b.reserve(16 * 12 * cab.size() + 48 * det.size());
+    pAgregarFilas(b, cab);
+    b += '\x1d';
+    pAgregarFilas(b, det);
+    return b;
 }
 
 QString fCambioAjeno(const Database &db, const QString &ruc, const DeclaracionLeida &leida)

@@ -4,23 +4,20 @@
 // still the one its window knows, so that one user's save never undoes
 // another's.
 #include <QByteArray>
-#include <QList>
-#include <QSqlRecord>
 #include <QString>
 
 class Database;
 
 struct DeclaracionLeida {
     QString ruc;          // empty: the window has neither read nor written one
-    QByteArray huella;    // fHuellaDeclaracion of its rows then
+    QByteArray huella;    // fHuellaDeclaracion of its rows then (the rows' own bytes)
 };
 
-// A digest of every column of a declaration's CAB and DET rows, as
-// "SELECT *" reads them (the DET rows in any order). Empty when nothing is
-// stored: no DET row, and no CAB row other than the bare header an annex
+// Every column of the CAB and DET rows stored now under the key of ruc, each
+// value with its type, as bytes to compare (the DET rows by box; a few
+// kilobytes, kept whole: hashing them cost more than reading them). Empty when nothing
+// is stored: no DET row, and no CAB row other than the bare header an annex
 // calculator makes before the first save (cNumero "0").
-QByteArray fHuellaDeclaracion(const QList<QSqlRecord> &cab, const QList<QSqlRecord> &det);
-// The same, read now under the key of ruc.
 QByteArray fHuellaDeclaracion(const Database &db, const QString &ruc);
 
 // Why a save must not replace the stored declaration of ruc: another user

@@ -93,7 +93,7 @@ void VisorEnviada::pEstadoInicial(ModeloCasillas &m)
     m.setCampo(Campos::Habilitado, QStringLiteral("0"));
 }
 
-void VisorEnviada::Form_Load(const Database &db)
+void VisorEnviada::Form_Load(Database &db)
 {
     gsTasa.clear();
     gsAceptaInconsistencias.clear();
@@ -137,7 +137,7 @@ void VisorEnviada::Form_Load(const Database &db)
     bModificado = false;
 }
 
-void VisorEnviada::CargaIdent(const Database &db)
+void VisorEnviada::CargaIdent(Database &db)
 {
     modelo.setCampo(Campos::TxtNumRuc, fila.docIdD);
     modelo.setCampo(Campos::TxtRazon, fila.nombre);
@@ -148,7 +148,7 @@ void VisorEnviada::CargaIdent(const Database &db)
     gsPeriodo = QStringLiteral("1998");
 }
 
-bool VisorEnviada::fCargarEnviada(const Database &db)
+bool VisorEnviada::fCargarEnviada(Database &db)
 {
     VentanaCarga v(*this);
     bool hay = false;

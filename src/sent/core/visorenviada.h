@@ -63,12 +63,12 @@ public:
     // the stored values, the answers, the order and control numbers, the tax
     // of the year and box 113 as stored. The zones, the status bar and the
     // screen are the window's.
-    void Form_Load(const Database &db);
+    void Form_Load(Database &db);
     // RUC and name of the row; setting the name loads the send.
-    void CargaIdent(const Database &db);
+    void CargaIdent(Database &db);
     // The send's boxes, answers and payment (HDET, HCAB); false when HDET
     // holds no row of it. A failed query is shown and counts as no row.
-    bool fCargarEnviada(const Database &db);
+    bool fCargarEnviada(Database &db);
 
     // A key in a box: the read-only annex window ENTER opens and where ENTER
     // moves; the key itself is never changed.
