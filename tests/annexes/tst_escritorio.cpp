@@ -107,6 +107,12 @@ public:
         xcb_test_fake_input(m_c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         sincronizar();
     }
+    // Whether the window manager stacks a above b (both managed).
+    bool encima(xcb_window_t a, xcb_window_t b)
+    {
+        const QList<uint32_t> l = propiedad(m_root, "_NET_CLIENT_LIST_STACKING");
+        return l.indexOf(a) > l.indexOf(b) && l.indexOf(b) >= 0;
+    }
     // As its task-bar button asks it (source 2, the user).
     void activar(xcb_window_t w) { mensaje(w, "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME, 0}); }
 
@@ -160,12 +166,13 @@ class TstEscritorio : public QObject {
     std::unique_ptr<MDIFrm> m_principal;
     std::unique_ptr<Frm381> m_declaracion;
 
-    void abrirDeclaracion()
+    // The program opens it as a child of the main window (hija).
+    void abrirDeclaracion(bool hija = false)
     {
         m_principal = std::make_unique<MDIFrm>();
         m_principal->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_principal.get()));
-        m_declaracion = std::make_unique<Frm381>();
+        m_declaracion = std::make_unique<Frm381>(hija ? m_principal.get() : nullptr);
         gfrmDeclaracion = m_declaracion.get();
         m_declaracion->modelo()->setCampo(Campos::OptIEAN, "0");
         m_declaracion->modelo()->setCampo(Campos::OptAnexo, "");
@@ -260,18 +267,53 @@ private slots:
             QVERIFY2(!acciones.contains(a), qPrintable(acciones.join(' ')));
     }
 
+    // The calculator opens in front of the declaration window, as its
+    // transient, however the declaration window was opened; a click on what
+    // shows of the declaration window leaves it in front and active. Opened
+    // behind, nothing on screen would answer the user.
+    void calculadoraDelante_data()
+    {
+        QTest::addColumn<bool>("hija");
+        QTest::newRow("declaración hija de la ventana principal") << true;
+        QTest::newRow("declaración sin padre") << false;
+    }
+    void calculadoraDelante()
+    {
+        QFETCH(bool, hija);
+        abrirDeclaracion(hija);
+        // Where some of it shows beside the calculator (moved below).
+        m_declaracion->move(0, 0);
+        QVERIFY(esperar([&] { return m_declaracion->frameGeometry().topLeft() == QPoint(0, 0); }));
+        conCalculadora([&](FrmAnexo &c) {
+            QVERIFY(QTest::qWaitForWindowActive(&c));
+            const xcb_window_t calculadora = c.winId(), declaracion = m_declaracion->winId();
+            QVERIFY(esperar([&] { return m_e->estado(calculadora) == 1; }));
+            QCOMPARE(m_e->propiedad(calculadora, "WM_TRANSIENT_FOR").value(0), uint32_t(declaracion));
+            QVERIFY2(esperar([&] { return m_e->encima(calculadora, declaracion); }), "the calculator is behind");
+            c.move(240, 120);
+            QVERIFY(esperar([&] { return c.frameGeometry().topLeft() == QPoint(240, 120); }));
+            const QRect d = m_declaracion->geometry();
+            m_e->clic(QPoint((d.left() + 240) / 2, d.center().y()));
+            QTest::qWait(300);
+            QVERIFY2(esperar([&] { return m_e->encima(calculadora, declaracion) && c.isActiveWindow(); }),
+                     "the calculator went behind");
+        });
+    }
+
     // The calculator minimised through the window manager: once the user
     // clicks the declaration window under it, or activates it from a task
     // bar, the calculator is on screen again, in front, and takes keys.
     // Under openbox, and under a window manager that minimises every window
-    // it is asked to (openbox under another name: nothing tells it apart).
+    // it is asked to (openbox under another name: nothing tells it apart);
+    // that one minimises the calculator's owners with it, as it is their
+    // transient, so that only a task bar is left to bring them back.
     void calculadoraMinimizada_data()
     {
         QTest::addColumn<QByteArray>("gestor");
         QTest::addColumn<bool>("comoClic");
         QTest::newRow("openbox, clic") << QByteArray("Openbox") << true;
         QTest::newRow("openbox, barra de tareas") << QByteArray("Openbox") << false;
-        QTest::newRow("otro gestor, clic") << QByteArray("Otro gestor") << true;
+        QTest::newRow("otro gestor, barra de tareas") << QByteArray("Otro gestor") << false;
     }
     void calculadoraMinimizada()
     {
@@ -290,9 +332,13 @@ private slots:
                 m_e->clic(m_declaracion->mapToGlobal(m_declaracion->rect().center()));
             else
                 m_e->activar(m_declaracion->winId());
-            QVERIFY2(esperar([&] { return m_e->estado(calculadora) == 1 && c.isActiveWindow(); }),
-                     qPrintable(QStringLiteral("WM_STATE %1").arg(m_e->estado(calculadora))));
-            QVERIFY(!(c.windowState() & Qt::WindowMinimized));
+            QVERIFY2(esperar([&] {
+                         return m_e->estado(calculadora) == 1 && c.isActiveWindow()
+                             && !(c.windowState() & Qt::WindowMinimized);
+                     }),
+                     qPrintable(QStringLiteral("WM_STATE %1, Qt's state %2")
+                                    .arg(m_e->estado(calculadora))
+                                    .arg(int(c.windowState()))));
             QCOMPARE(QApplication::activeModalWidget(), &c);
         });
     }

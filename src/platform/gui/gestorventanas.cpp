@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -32,6 +33,17 @@ QWidget *fModalMinimizada()
     if (!modal || !(modal->windowState() & Qt::WindowMinimized))
         return nullptr;
     return modal;
+}
+
+// The window a modal window opens over: the modal one in front, else the
+// active one, else the main window; none when only w is there.
+QWidget *fDueno(const QWidget *w, QWidget *principal)
+{
+    for (QWidget *d : {QApplication::activeModalWidget(), QApplication::activeWindow(), principal}) {
+        if (d && d != w && d->isVisible())
+            return d->window();
+    }
+    return nullptr;
 }
 
 void pDevolver(QWidget *modal)
@@ -78,8 +90,18 @@ bool GestorVentanas::eventFilter(QObject *objeto, QEvent *evento)
     auto *w = static_cast<QWidget *>(objeto);
     switch (evento->type()) {
     case QEvent::Show:
-        // Before the window is mapped: the window manager reads its type then.
-        if (fSinMinimizar(w, m_principal) && x11::isX11() && fMinimizaSiempre(x11::windowManagerName()))
+        // Before the window is mapped: the window manager reads its type and
+        // whose transient it is then.
+        if (!fSinMinimizar(w, m_principal) || !x11::isX11())
+            break;
+        // A modal window made without a parent is otherwise transient for
+        // the whole application, and a window manager may stack it under a
+        // window that is its owner's transient: the window the user worked
+        // in would then cover the one that takes the keys.
+        if (w != m_principal && !w->windowHandle()->transientParent())
+            if (QWidget *dueno = fDueno(w, m_principal))
+                w->windowHandle()->setTransientParent(dueno->windowHandle());
+        if (fMinimizaSiempre(x11::windowManagerName()))
             x11::setWindowType(w->winId(), "_NET_WM_WINDOW_TYPE_TOOLBAR");
         break;
     case QEvent::WindowActivate:

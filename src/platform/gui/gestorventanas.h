@@ -5,6 +5,8 @@
 // dialog window whatever those hints say, and leaves them out only for the
 // window types it never minimises; there the windows are given such a type
 // (a toolbar's, which keeps the title bar and the close box).
+// A modal window made without a parent is made the transient of the window
+// it opens over, so that the window manager keeps it in front of that one.
 // A modal window minimised all the same comes back as soon as a window under
 // it is activated or clicked: otherwise nothing on screen would answer the
 // user. The click is seen as the X server sends it: Qt hands a window that a
