@@ -29,8 +29,8 @@ int filas(Database &db)
     return db.scalar(QStringLiteral("SELECT count(*) FROM SPOOL")).toInt();
 }
 
-// Helper mode: waits for the start file, so that both helpers run at once,
-// then registers `veces` files under `codigo` and ends.
+// Helper mode: opens the database, says so, waits for the start file, so
+// that both helpers run at once, then registers `veces` files under `codigo` and ends.
 int registrarMuchas(const QString &base, int veces, const QString &codigo, const QString &salida)
 {
     try {
@@ -45,6 +45,11 @@ int registrarMuchas(const QString &base, int veces, const QString &codigo, const
             if (sql.startsWith(QLatin1String("INSERT")))
                 QThread::msleep(1);
         });
+        // Open, and ready: the test starts both once both are.
+        QFile lista(salida + QLatin1Char('.') + codigo);
+        if (!lista.open(QIODevice::WriteOnly))
+            return 1;
+        lista.close();
         QDeadlineTimer plazo(30000);
         while (!QFile::exists(salida) && !plazo.hasExpired())
             QThread::msleep(2);
@@ -239,7 +244,13 @@ private slots:
         a.start(self, {QStringLiteral("--registrar"), env.rutaBase, QStringLiteral("200"), QStringLiteral("PR0003"), salida});
         b.start(self, {QStringLiteral("--registrar"), env.rutaBase, QStringLiteral("200"), QStringLiteral("PR0002"), salida});
         QVERIFY(a.waitForStarted() && b.waitForStarted());
-        QThread::msleep(300);   // both helpers open the database and wait
+        // Both helpers open the database before either registers: opening
+        // gives up at once on a locked file, and a loaded machine may start
+        // one long after the other.
+        QDeadlineTimer plazo(60000);
+        while (!(QFile::exists(salida + QStringLiteral(".PR0003")) && QFile::exists(salida + QStringLiteral(".PR0002")))
+               && !plazo.hasExpired() && a.state() == QProcess::Running && b.state() == QProcess::Running)
+            QThread::msleep(5);
         QFile go(salida);
         QVERIFY(go.open(QIODevice::WriteOnly));
         go.close();
