@@ -10,7 +10,7 @@
 //       that the first paint is counted; the profiles stay in CARPETA)
 #include "carpetahost.h"
 #include "procesos.h"
-#include "../tests/shell_ui/xprueba.h"
+#include "../tests/support/xprueba.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The printer's PDF stand-in ($QX_PRINTER_PDF): a document appears in the
 // folder under its name only once it has been ended, so that a run that dies
 // or fails half-way leaves nothing that passes for a printed document.
-#include "../support/limitetamano.h"
+#include "../../support/limitetamano.h"
 #include "platform/impresora.h"
 #include "platform/heldfile.h"
 #include "platform/pdfcheck.h"

@@ -14,8 +14,8 @@
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/registroventanas.h"
-#include "../persist/comunpersist.h"
-#include "comunanexos.h"
+#include "../../persist/comunpersist.h"
+#include "../comunanexos.h"
 #include "ventanasanexo.h"
 #include <QComboBox>
 #include <QRadioButton>

@@ -3,7 +3,7 @@
 // viewer opened from it and the new number listed after), and the viewer
 // itself (read-only controls, the order number's keys, ENTER on an annex
 // box, the tab pages, leaving it).
-#include "fixturesent.h"
+#include "../fixturesent.h"
 #include "ventanasent.h"
 #include "declaration/core/modelocasillas.h"
 #include "declaration/ui/txtcasilla.h"

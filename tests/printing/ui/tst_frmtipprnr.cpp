@@ -1,6 +1,6 @@
 // The print chooser: which declarations it lists, saved or sent, and what it
 // hands to the preview for the chosen row.
-#include "../support/testdb.h"
+#include "../../support/testdb.h"
 #include "platform/msgbox.h"
 #include "printing/ui/frmtipprnr.h"
 #include "printing/ui/registroimpresion.h"

@@ -2,8 +2,8 @@
 // ended before "Fin" but takes its name only with the script's registration,
 // and a run that fails, because the PDF could not be written whole or because
 // the registration failed, leaves no PDF, no script and no SPOOL row.
-#include "../support/limitetamano.h"
-#include "../support/testdb.h"
+#include "../../support/limitetamano.h"
+#include "../../support/testdb.h"
 #include "layout/core/corrida.h"
 #include "platform/msgbox.h"
 #include "platform/pdfcheck.h"

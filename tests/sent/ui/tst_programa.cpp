@@ -5,8 +5,8 @@
 // window, lists the send, opens it read-only with its read-only annex
 // window, registers its order number, prints it as a sent declaration and
 // deletes it.
-#include "../shell_ui/xprueba.h"
-#include "fixturesent.h"
+#include "../../support/xprueba.h"
+#include "../fixturesent.h"
 #include "ventanasent.h"
 #include "declaration/ui/txtcasilla.h"
 #include "host/entorno.h"

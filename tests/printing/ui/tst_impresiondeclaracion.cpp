@@ -2,9 +2,9 @@
 // for it: the script file in the report folder is the golden script of the
 // page layouts to the byte (pages 1 and 2; the annex page when asked for),
 // registered in SPOOL under the declaration's code, and the PDF has its pages.
-#include "../support/testdb.h"
-#include "../support/textoshostiles.h"
-#include "../support/tintapdf.h"
+#include "../../support/testdb.h"
+#include "../../support/textoshostiles.h"
+#include "../../support/tintapdf.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"
 #include "platform/utilitario.h"

@@ -13,9 +13,9 @@
 #include "shell/ui/aperturas.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/registroventanas.h"
-#include "../persist/comunpersist.h"
-#include "../shell_ui/xprueba.h"
-#include "comunanexos.h"
+#include "../../persist/comunpersist.h"
+#include "../../support/xprueba.h"
+#include "../comunanexos.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The preview window: its arithmetic, paging and scrolling, and printing a
 // declaration to PDF from the preview or directly through the opener.
-#include "../support/testdb.h"
+#include "../../support/testdb.h"
 #include "platform/msgbox.h"
 #include "printing/core/geometriaprevia.h"
 #include "printing/ui/frmvprevia.h"

@@ -14,11 +14,11 @@
 #include "shell/core/modglobal.h"
 #include "shell/ui/aperturas.h"
 #include "shell/ui/registroventanas.h"
-#include "../persist/comunpersist.h"
-#include "comunanexos.h"
+#include "../../persist/comunpersist.h"
+#include "../comunanexos.h"
 #include "ventanasanexo.h"
-#include "../support/importespegados.h"
-#include "../support/navegadorprueba.h"
+#include "../../support/importespegados.h"
+#include "../../support/navegadorprueba.h"
 #include "shell/ui/mdifrm.h"
 #include <QTemporaryDir>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 #include "layout/core/anexostabla.h"
 #include "layout/core/fuenteanexos.h"
 #include "layout/core/paginas.h"
-#include "../pages/grabadora.h"
+#include "grabadora.h"
 #include "platform/textfile.h"
 #include "shell/core/errorejecucion.h"
 #include "shell/core/modglobal.h"
