@@ -1,8 +1,8 @@
 // The controls of the declaration window and their places on the six pages.
-#include "declaration/core/codigosdeclaracion.h"
-#include "declaration/core/filtroteclas.h"
-#include "declaration/core/listacasillas.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/codigosdeclaracion.h"
+#include "declaration/core/casillas/filtroteclas.h"
+#include "declaration/core/casillas/listacasillas.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/formadepagozrv.h"
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/maskedbox.h"
