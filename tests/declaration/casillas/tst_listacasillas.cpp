@@ -3,6 +3,7 @@
 #include "declaration/core/casillas/listacasillas.h"
 #include "declaration/core/casillas/modelocasillas.h"
 #include <QSet>
+#include <algorithm>
 #include <QtTest>
 
 using namespace ListaCasillas;
@@ -19,6 +20,9 @@ private slots:
     void estadoInicial_data();
     void estadoInicial();
     void paginas();
+    void secciones_data();
+    void secciones();
+    void filasCoherentes();
     void descripciones();
     void descripcionesSinRestosDelImpreso();
     void codigosEspeciales();
@@ -134,6 +138,74 @@ void TstListaCasillas::paginas()
     QCOMPARE(fMarco(130), 0);
     QCOMPARE(fMarco(513), 0);
     QCOMPARE(fMarco(180), 4);
+}
+
+void TstListaCasillas::secciones_data()
+{
+    QTest::addColumn<int>("seccion");
+    QTest::addColumn<int>("cuantas");
+    QTest::addColumn<int>("primera");
+    QTest::addColumn<int>("ultima");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<int>("marco");
+    QTest::newRow("balance") << int(Seccion::Balance) << 17 << 300 << 502 << 1 << 1;
+    QTest::newRow("resultados") << int(Seccion::Resultados) << 18 << 321 << 342 << 1 << 1;
+    QTest::newRow("renta") << int(Seccion::Renta) << 10 << 100 << 113 << 2 << 2;
+    QTest::newRow("creditos IEAN") << int(Seccion::CreditosIEAN) << 18 << 114 << 129 << 3 << 3;
+    QTest::newRow("creditos sin IEAN") << int(Seccion::CreditosSinIEAN) << 8 << 130 << 134 << 3 << 0;
+    QTest::newRow("deuda") << int(Seccion::Deuda) << 10 << 137 << 180 << 4 << 4;
+    QTest::newRow("agrario") << int(Seccion::Agrario) << 5 << 201 << 206 << 5 << 5;
+    QTest::newRow("ingresos") << int(Seccion::Ingresos) << 5 << 215 << 220 << 5 << 5;
+    QTest::newRow("contador") << int(Seccion::Contador) << 4 << 208 << 212 << 5 << 5;
+    QTest::newRow("representante") << int(Seccion::Representante) << 2 << 225 << 226 << 5 << 5;
+}
+
+// The window's columns: each group in screen order, all on its page and frame.
+void TstListaCasillas::secciones()
+{
+    QFETCH(int, seccion);
+    QFETCH(int, cuantas);
+    QFETCH(int, primera);
+    QFETCH(int, ultima);
+    QFETCH(int, pagina);
+    QFETCH(int, marco);
+    const QList<int> l = fCasillasDe(Seccion(seccion));
+    QCOMPARE(l.size(), cuantas);
+    QCOMPARE(l.first(), primera);
+    QCOMPARE(l.last(), ultima);
+    for (int n : l) {
+        QCOMPARE(fPagina(n), pagina);
+        QCOMPARE(fMarco(n), marco);
+    }
+}
+
+// What one row says twice must agree: a box edited in one column only.
+void TstListaCasillas::filasCoherentes()
+{
+    QList<int> ordenes;
+    for (const FilaCasilla &f : Tabla()) {
+        const QByteArray caso = QByteArray::number(f.numero);
+        ordenes << f.orden;
+        QVERIFY2(fFila(f.numero) == &f, caso);
+        QVERIFY2(qstrlen(f.descripcion) > 0, caso);
+        QVERIFY2((f.carga == Formato::Parentesis) == (f.visor == Formato::Parentesis), caso);
+        QVERIFY2((f.clase == Clase::Codigo) == (f.carga == Formato::Codigo), caso);
+        QVERIFY2((f.carga == Formato::Codigo) == (f.visor == Formato::Codigo), caso);
+        QVERIFY2((f.carga == Formato::Texto) == (f.visor == Formato::Texto), caso);
+        // A calculator's result is subtracted like the typed ones.
+        if (f.inicio == Inicio::Anexo)
+            QVERIFY2(f.clase == Clase::RestaDigitada, caso);
+        // What the calculations fill is never typed.
+        if (f.clase == Clase::RestaCalculada)
+            QVERIFY2(f.inicio == Inicio::Calculada, caso);
+    }
+    std::sort(ordenes.begin(), ordenes.end());
+    QList<int> esperado;
+    for (int i = 1; i <= 97; ++i)
+        esperado << i;
+    QCOMPARE(ordenes, esperado);
+    QCOMPARE(fFila(0), nullptr);
+    QCOMPARE(fFila(999), nullptr);
 }
 
 void TstListaCasillas::descripciones()

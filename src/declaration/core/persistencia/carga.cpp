@@ -1,4 +1,5 @@
 #include "declaration/core/persistencia/carga.h"
+#include "declaration/core/casillas/listacasillas.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
 #include <QSet>
@@ -11,15 +12,21 @@ const QString kPantalla = QStringLiteral("###,###,###,##0");
 const QString kRestada = QStringLiteral("(###,###,###,##0)");
 const QString kConSigno = QStringLiteral("###,###,###,##0;(###,###,###,##0)");
 
+QSet<int> conFormato(ListaCasillas::Formato f, bool visor)
+{
+    const QList<int> l = ListaCasillas::fCasillasConFormato(f, visor);
+    return QSet<int>(l.begin(), l.end());
+}
+
 const QSet<int> &codigos()
 {
-    static const QSet<int> s{203, 204, 209, 217, 218, 226};
+    static const QSet<int> s = conFormato(ListaCasillas::Formato::Codigo, false);
     return s;
 }
 
 const QSet<int> &textos()
 {
-    static const QSet<int> s{208, 211, 212, 225};
+    static const QSet<int> s = conFormato(ListaCasillas::Formato::Texto, false);
     return s;
 }
 
@@ -32,31 +39,18 @@ QString texto(const QSqlRecord &r, const char *columna)
 
 const FormatosCarga &FormatosCarga::declaracion()
 {
-    // In parentheses: the subtracted boxes the user types (once left) and the
-    // negative sides that the calculations fill. Signed: results of either
-    // sign; 146, 511, 512 and 513 belong here, since shown in parentheses
-    // they would read back negative and the next save would store them so.
-    // A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
+    // Each box's load format is its row's (tablacasillas.cpp). A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
     // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
-    static const FormatosCarga f{
-        {101, 105, 107, 108, 111, 114, 115, 117, 119, 120, 122, 123, 124, 125, 127, 128, 129, 130, 131,
-         132, 133, 134, 138, 144, 145, 317, 320, 323, 325, 326, 330, 333, 337, 338, 340, 342, 504},
-        {106, 116, 146, 334, 500, 502, 506, 508, 510, 511, 512, 513, 514},
-        true};
+    static const FormatosCarga f{conFormato(ListaCasillas::Formato::Parentesis, false),
+                                 conFormato(ListaCasillas::Formato::ConSigno, false), true};
     return f;
 }
 
 const FormatosCarga &FormatosCarga::enviada()
 {
-    // The viewer shows subtotals A, N, B, D, E and G signed and the other
-    // results in the display form of their stored digits. 146, 511, 512 and
-    // 513 are signed too: in parentheses a positive subtotal or balance to
-    // pay would show as negative, and the cascade that follows the load does
-    // not always rewrite them.
-    static const FormatosCarga f{
-        declaracion().parentesis,
-        {146, 500, 501, 502, 505, 506, 508, 511, 512, 513},
-        false, true};
+    // The viewer's column of the table; it never saves, so a zero code shows empty.
+    static const FormatosCarga f{conFormato(ListaCasillas::Formato::Parentesis, true),
+                                 conFormato(ListaCasillas::Formato::ConSigno, true), false, true};
     return f;
 }
 
