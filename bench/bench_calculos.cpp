@@ -1,6 +1,6 @@
 // One keystroke's chain and the full recalculation of a filled declaration,
 // on the store without windows. The aim is well under 50 microseconds a key.
-#include "declaration/core/despacho.h"
+#include "declaration/core/calculos/despacho.h"
 #include "shell/core/modglobal.h"
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // answers selected, the payment read) and the chooser's list query, on the
 // sends of tests/fixtures/sent/envios.sql.
 #include "../tests/sent/fixturesent.h"
-#include "declaration/core/listacasillas.h"
+#include "declaration/core/casillas/listacasillas.h"
 #include "platform/msgbox.h"
 #include "sent/core/enviadas.h"
 #include "sent/core/visorenviada.h"

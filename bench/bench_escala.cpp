@@ -12,7 +12,7 @@
 
 #include "common/spool.h"
 #include "host/declaracionmuestra.h"
-#include "declaration/core/carga.h"
+#include "declaration/core/persistencia/carga.h"
 #include "printing/core/listaimpresion.h"
 #include "sent/core/enviadas.h"
 #include "shell/core/modglobal.h"

@@ -6,9 +6,9 @@
 // Both save cases convert every value and compute every row's control code
 // on each save (nothing is kept between saves); the changed-declaration case
 // also gives every box a new value first, so no row is written as it stood.
-#include "../tests/persist/ventanaprueba.h"
+#include "../tests/declaration/persistencia/ventanaprueba.h"
 #include "../tests/support/testdb.h"
-#include "declaration/core/grabacion.h"
+#include "declaration/core/persistencia/grabacion.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // amounts typed and the factors in force, and the ACTA rows it stores. The
 // factors are those of tests/fixtures/annexes/fac.txt.
 #include "annexes/core/asistenteanexo.h"
-#include "declaration/core/codigosdeclaracion.h"
+#include "declaration/core/casillas/codigosdeclaracion.h"
 #include "shell/core/modglobal.h"
-#include "../persist/comunpersist.h"
+#include "../declaration/persistencia/comunpersist.h"
 #include "comunanexos.h"
 #include <QtTest>
 

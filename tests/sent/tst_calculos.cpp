@@ -4,9 +4,9 @@
 // (box 120 with pago_iean, the annex rows of HACTA of its CORREL, the signed
 // cap of 124 and 132, box 140 and 144 left alone by the balance). A change to
 // a shared calculation is checked on both at once.
-#include "../calc/casillastexto.h"
+#include "../declaration/calculos/casillastexto.h"
 #include "../support/testdb.h"
-#include "declaration/core/calculos.h"
+#include "declaration/core/calculos/calculos.h"
 #include "platform/msgbox.h"
 #include "shell/core/modglobal.h"
 #include <QtTest>

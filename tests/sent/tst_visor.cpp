@@ -4,8 +4,8 @@
 // registration of the order number, the exit, and the keys, the leaving of a
 // box and the tab pages.
 #include "fixturesent.h"
-#include "declaration/core/carga.h"
-#include "declaration/core/listacasillas.h"
+#include "declaration/core/persistencia/carga.h"
+#include "declaration/core/casillas/listacasillas.h"
 #include "platform/msgbox.h"
 #include "sent/core/visorenviada.h"
 #include <QtTest>

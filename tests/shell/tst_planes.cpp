@@ -2,7 +2,7 @@
 // user's taxpayers, and their declarations, through indexes: their plans
 // search, none scans a table or builds an index of its own on each query, so
 // they do not grow with the taxpayers of other users.
-#include "declaration/core/carga.h"
+#include "declaration/core/persistencia/carga.h"
 #include "printing/core/listaimpresion.h"
 #include "sent/core/enviadas.h"
 #include "shell/core/modglobal.h"

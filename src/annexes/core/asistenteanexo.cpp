@@ -1,6 +1,6 @@
 #include "annexes/core/asistenteanexo.h"
-#include "declaration/core/filtroteclas.h"
-#include "declaration/core/importepegado.h"
+#include "declaration/core/casillas/filtroteclas.h"
+#include "declaration/core/casillas/importepegado.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
 #include "shell/core/servicios.h"

@@ -3,7 +3,7 @@
 // (typed, loaded or derived), the annex type, the tax code of their factors
 // and how a row and the grand total are worked out. AsistenteAnexo runs any
 // of them, for a calculator (rows of ACTA) or a read-only viewer (HACTA).
-#include "declaration/core/anexosumas.h"
+#include "declaration/core/calculos/anexosumas.h"
 #include <QString>
 #include <QVector>
 

@@ -1,7 +1,7 @@
 // "&Aceptar" of a calculator: its month rows into ACTA.
 #include "annexes/core/asistenteanexo.h"
 #include "common/codigocontrol.h"
-#include "declaration/core/grabacion.h"
+#include "declaration/core/persistencia/grabacion.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"
 #include <QSqlRecord>

@@ -1,5 +1,5 @@
 #include "annexes/ui/celdaanexo.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/txtcasilla.h"
 #include <QFocusEvent>
 

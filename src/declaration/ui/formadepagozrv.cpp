@@ -1,5 +1,5 @@
 #include "formadepagozrv.h"
-#include "declaration/core/filtroteclas.h"
+#include "declaration/core/casillas/filtroteclas.h"
 #include "txtfiltrada.h"
 #include <QComboBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 // (ModeloCasillas); every control here is bound to it, so whatever writes the
 // store (calculations, dispatch, loading) shows at once, and whatever the
 // user types lands in the store.
-#include "declaration/core/declaracionleida.h"
+#include "declaration/core/persistencia/declaracionleida.h"
 #include <QDialog>
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 // The controls of the declaration window and their places on the six pages.
-#include "declaration/core/codigosdeclaracion.h"
-#include "declaration/core/filtroteclas.h"
-#include "declaration/core/listacasillas.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/codigosdeclaracion.h"
+#include "declaration/core/casillas/filtroteclas.h"
+#include "declaration/core/casillas/listacasillas.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/formadepagozrv.h"
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/maskedbox.h"
@@ -386,11 +386,9 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         l->setContentsMargins(0, 0, 0, 0);
         l->setSpacing(4);
         l->addWidget(columna(f, QStringLiteral("I.-Balance General Ajustado "),
-                             {300, 301, 302, 303, 500, 306, 307, 308, 501, 312, 313, 315, 316, 317,
-                              318, 320, 502}));
+                             ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Balance)));
         l->addWidget(columna(f, QStringLiteral("II.Estado Ganancias y Pérdidas"),
-                             {321, 323, 503, 325, 326, 327, 329, 330, 332, 333, 334, 504, 337, 505,
-                              338, 340, 341, 342}));
+                             ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Resultados)));
         v->addWidget(f);
         break;
     }
@@ -400,7 +398,7 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         auto *l = new QVBoxLayout(f);
         l->setContentsMargins(0, 0, 0, 0);
         l->addWidget(columna(f, QStringLiteral("IMP A LA RENTA"),
-                             {100, 101, 103, 105, 106, 107, 108, 110, 111, 113}));
+                             ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Renta)));
         v->addWidget(f);
         break;
     }
@@ -413,12 +411,11 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         auto *l3 = new QVBoxLayout(f3);
         l3->setContentsMargins(0, 0, 0, 0);
         l3->addWidget(columna(f3, QStringLiteral("CREDITOS CONTRA EL IMPUESTO A LA RENTA"),
-                              {114, 506, 115, 116, 507, 117, 119, 120, 508, 122, 509, 123, 124, 125,
-                               510, 127, 128, 129}));
+                              ListaCasillas::fCasillasDe(ListaCasillas::Seccion::CreditosIEAN)));
         auto *l0 = new QVBoxLayout(f0);
         l0->setContentsMargins(0, 0, 0, 0);
         l0->addWidget(columna(f0, QStringLiteral("CREDITOS CONTRA EL IMPUESTO A LA RENTA"),
-                              {130, 511, 131, 512, 132, 513, 133, 134}));
+                              ListaCasillas::fCasillasDe(ListaCasillas::Seccion::CreditosSinIEAN)));
         f0->setVisible(false);
         v->addWidget(f3);
         v->addWidget(f0);
@@ -431,7 +428,7 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         l->setContentsMargins(0, 0, 0, 0);
         l->setSpacing(4);
         l->addWidget(columna(f, QStringLiteral("2.-DETERMINACION DE LA DEUDA TRIBUTARIA"),
-                             {137, 138, 139, 140, 141, 514, 144, 145, 146, 180}));
+                             ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Deuda)));
         FormaDePagoZRV1 = new FormaDePagoZRV(f);
         FormaDePagoZRV1->setObjectName(QStringLiteral("FormaDePagoZRV1"));
         l->addWidget(FormaDePagoZRV1);
@@ -446,17 +443,16 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         l->setContentsMargins(0, 0, 0, 0);
         l->setSpacing(4);
 
-        // RUC and amount on one row: the description once, two boxes.
-        auto pares = [&](const QString &titulo, int total, const QList<QPair<int, int>> &filas) {
+        // The total, then RUC and amount on one row: the description once, two boxes.
+        auto pares = [&](const QString &titulo, ListaCasillas::Seccion seccion) {
+            const QList<int> cajas = ListaCasillas::fCasillasDe(seccion);
             auto *gb = grupo(titulo, f);
             auto *gg = new QGridLayout(gb);
             compacto(gg);
-            agregarFila(gg, 0, total);
-            int fila = 1;
-            for (const auto &p : filas) {
-                agregarFila(gg, fila, p.first);
-                agregarFila(gg, fila, p.second, 1);
-                ++fila;
+            agregarFila(gg, 0, cajas.value(0));
+            for (int i = 1; i + 1 < cajas.size(); i += 2) {
+                agregarFila(gg, (i + 1) / 2, cajas[i]);
+                agregarFila(gg, (i + 1) / 2, cajas[i + 1], 1);
             }
             gg->setColumnStretch(1, 1);
             return gb;
@@ -476,9 +472,9 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
             g->addLayout(n, 0, 0, 1, columnas);
         };
 
-        l->addWidget(pares(QStringLiteral("4.-INVERSION EN EL SECTOR AGRARIO"), 201, {{203, 205}, {204, 206}}));
-        l->addWidget(pares(QStringLiteral("5.-MONTO DE INGRESOS ANUALES ATRIBUIDOS"), 215,
-                           {{217, 219}, {218, 220}}));
+        l->addWidget(pares(QStringLiteral("4.-INVERSION EN EL SECTOR AGRARIO"), ListaCasillas::Seccion::Agrario));
+        l->addWidget(pares(QStringLiteral("5.-MONTO DE INGRESOS ANUALES ATRIBUIDOS"),
+                           ListaCasillas::Seccion::Ingresos));
 
         auto *cont = grupo(QStringLiteral("DATOS DEL CONTADOR"), f);
         auto *gc = new QGridLayout(cont);
@@ -488,11 +484,11 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         nombres(cont, gc, TxtNombreA, TxtNombreN, 4);
         CmbZona = new ComboZonas(cont);
         CmbZona->setObjectName(QStringLiteral("CmbZona"));
-        agregarFila(gc, 1, 208);
+        // The zone's code first, its list beside it.
+        int filaContador = 1;
+        for (int n : ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Contador))
+            agregarFila(gc, filaContador++, n);
         gc->addWidget(CmbZona, 1, 3);
-        agregarFila(gc, 2, 209);
-        agregarFila(gc, 3, 211);
-        agregarFila(gc, 4, 212);
         gc->setColumnStretch(1, 1);
         l->addWidget(cont);
 
@@ -502,8 +498,9 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         TxtNombre1A = texto(QStringLiteral("TxtNombre1A"), CodigosDeclaracion::kLargoNombre, rep);
         TxtNombre1N = texto(QStringLiteral("TxtNombre1N"), CodigosDeclaracion::kLargoNombre, rep);
         nombres(rep, gr, TxtNombre1A, TxtNombre1N, 3);
-        agregarFila(gr, 1, 225);
-        agregarFila(gr, 2, 226);
+        int filaRepresentante = 1;
+        for (int n : ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Representante))
+            agregarFila(gr, filaRepresentante++, n);
         gr->setColumnStretch(1, 1);
         l->addWidget(rep);
         v->addWidget(f);

@@ -1,6 +1,6 @@
 #include "frm381reglas.h"
-#include "declaration/core/despacho.h"
-#include "declaration/core/reglasdeclaracion.h"
+#include "declaration/core/calculos/despacho.h"
+#include "declaration/core/reglas/reglasdeclaracion.h"
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/grabacionventana.h"
 #include "declaration/ui/maskedbox.h"

@@ -1,5 +1,5 @@
 #include "frmconsist.h"
-#include "declaration/core/validacionlista.h"
+#include "declaration/core/reglas/validacionlista.h"
 #include "platform/impresora.h"
 #include "platform/msgbox.h"
 #include "platform/textfile.h"

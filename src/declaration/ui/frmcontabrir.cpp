@@ -1,6 +1,6 @@
 #include "frmcontabrir.h"
 #include "declaration/ui/selector.h"
-#include "declaration/core/carga.h"
+#include "declaration/core/persistencia/carga.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include "shell/core/modglobal.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Binds "&Grabar", "&Validar Decla.", "&Salir" and the load of a stored
 // declaration of Frm381 to the persistence core.
-#include "declaration/core/grabacion.h"
+#include "declaration/core/persistencia/grabacion.h"
 #include <functional>
 
 class Frm381;

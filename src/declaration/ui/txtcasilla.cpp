@@ -1,6 +1,6 @@
 #include "txtcasilla.h"
-#include "declaration/core/filtroteclas.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/filtroteclas.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include <QFocusEvent>
 
 TxtCasilla::TxtCasilla(int index, ModeloCasillas *modelo, QWidget *parent)

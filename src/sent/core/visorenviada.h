@@ -10,10 +10,10 @@
 // call (labels, frames, page, focus, help line), as the entry window does.
 // Store fields beside those of the entry window: TxtNumOrdenE (the order
 // number, the one editable field) and TxtControl (the send's control number).
-#include "declaration/core/despacho.h"
-#include "declaration/core/filtroteclas.h"
-#include "declaration/core/respuestas.h"
-#include "declaration/core/respuestasventana.h"
+#include "declaration/core/calculos/despacho.h"
+#include "declaration/core/casillas/filtroteclas.h"
+#include "declaration/core/respuestas/respuestas.h"
+#include "declaration/core/respuestas/respuestasventana.h"
 #include "sent/core/enviadas.h"
 #include <QObject>
 #include <functional>

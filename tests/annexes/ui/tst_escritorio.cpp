@@ -4,8 +4,8 @@
 // window manager, which must not leave the declaration window without answer.
 #include "annexes/ui/frmanexo131.h"
 #include "annexes/ui/registroanexos.h"
-#include "declaration/core/codigosdeclaracion.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/codigosdeclaracion.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/frm381.h"
 #include "platform/gui/msgboxwidget.h"
 #include "platform/msgbox.h"
@@ -13,7 +13,7 @@
 #include "shell/ui/aperturas.h"
 #include "shell/ui/mdifrm.h"
 #include "shell/ui/registroventanas.h"
-#include "../../persist/comunpersist.h"
+#include "../../declaration/persistencia/comunpersist.h"
 #include "../../support/xprueba.h"
 #include "../comunanexos.h"
 

@@ -4,8 +4,8 @@
 // depend on it follow; closing without it leaves the box as it was; the
 // bare header a calculator makes goes with the declaration's cancel.
 #include "annexes/ui/registroanexos.h"
-#include "declaration/core/codigosdeclaracion.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/codigosdeclaracion.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/frm381.h"
 #include "declaration/ui/frm381reglas.h"
 #include "declaration/ui/grabacionventana.h"
@@ -14,7 +14,7 @@
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include "shell/ui/registroventanas.h"
-#include "../../persist/comunpersist.h"
+#include "../../declaration/persistencia/comunpersist.h"
 #include "../comunanexos.h"
 #include "ventanasanexo.h"
 #include <QComboBox>

@@ -5,7 +5,7 @@
 // box, the tab pages, leaving it).
 #include "../fixturesent.h"
 #include "ventanasent.h"
-#include "declaration/core/modelocasillas.h"
+#include "declaration/core/casillas/modelocasillas.h"
 #include "declaration/ui/txtcasilla.h"
 #include "platform/msgbox.h"
 #include "sent/core/visorenviada.h"

@@ -1,8 +1,0 @@
-#include "respuestasayuda.h"
-
-void respuestas::pAyudaFondo(EstadoVentana &v, const QString &linea)
-{
-    v.colorAyuda = 0;
-    v.ayuda = linea;
-    v.ayuda1.clear();
-}
