@@ -395,29 +395,31 @@ private:
     std::shared_ptr<Database::Statement> m_version;   // the read of the schema version, for a '*'
 };
 
-QList<QSqlRecord> Database::select(const QString &sql, const QVariantList &params) const
+void Database::eachRow(const QString &sql, const QVariantList &params,
+                       const std::function<void(const QSqlQuery &)> &row) const
 {
     check(sql);
     StatementUse use(*this, sql, int(params.size()));
     use.run(params);
     QSqlQuery &q = use.query();
-    QList<QSqlRecord> rows;
     while (q.next())
-        rows.append(q.record());
+        row(q);
     if (q.lastError().isValid())
         throw use.failure();
+}
+
+QList<QSqlRecord> Database::select(const QString &sql, const QVariantList &params) const
+{
+    QList<QSqlRecord> rows;
+    eachRow(sql, params, [&](const QSqlQuery &q) { rows.append(q.record()); });
     return rows;
 }
 
 QList<QVariantList> Database::selectValues(const QString &sql, const QVariantList &params) const
 {
-    check(sql);
-    StatementUse use(*this, sql, int(params.size()));
-    use.run(params);
-    QSqlQuery &q = use.query();
     QList<QVariantList> rows;
     int columns = -1;
-    while (q.next()) {
+    eachRow(sql, params, [&](const QSqlQuery &q) {
         if (columns < 0)
             columns = q.record().count();
         QVariantList row;
@@ -425,9 +427,7 @@ QList<QVariantList> Database::selectValues(const QString &sql, const QVariantLis
         for (int i = 0; i < columns; ++i)
             row.append(q.value(i));
         rows.append(std::move(row));
-    }
-    if (q.lastError().isValid())
-        throw use.failure();
+    });
     return rows;
 }
 

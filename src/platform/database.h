@@ -111,6 +111,9 @@ private:
     friend class StatementUse;
     Database() = default;
     void check(const QString &sql) const;
+    // Runs a statement and hands each row over as the query stands on it.
+    void eachRow(const QString &sql, const QVariantList &params,
+                 const std::function<void(const class QSqlQuery &)> &row) const;
     // translate(), and 3024 when the file opened is no longer at its path.
     DbError failure(const class QSqlError &e) const;
     QString m_path, m_workgroup, m_user, m_connection;

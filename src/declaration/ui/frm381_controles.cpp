@@ -457,6 +457,12 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
             gg->setColumnStretch(1, 1);
             return gb;
         };
+        // A group's boxes one a row, under the names.
+        auto filas = [&](QGridLayout *g, ListaCasillas::Seccion seccion) {
+            int fila = 1;
+            for (int n : ListaCasillas::fCasillasDe(seccion))
+                agregarFila(g, fila++, n);
+        };
         // Surnames and names over the boxes, as wide as the frame, alike in
         // both frames.
         auto nombres = [&](QGroupBox *gb, QGridLayout *g, TxtFiltrada *apellidos, TxtFiltrada *nombre,
@@ -485,9 +491,7 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         CmbZona = new ComboZonas(cont);
         CmbZona->setObjectName(QStringLiteral("CmbZona"));
         // The zone's code first, its list beside it.
-        int filaContador = 1;
-        for (int n : ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Contador))
-            agregarFila(gc, filaContador++, n);
+        filas(gc, ListaCasillas::Seccion::Contador);
         gc->addWidget(CmbZona, 1, 3);
         gc->setColumnStretch(1, 1);
         l->addWidget(cont);
@@ -498,9 +502,7 @@ QWidget *Frm381::crearPaginaCasillas(int pagina)
         TxtNombre1A = texto(QStringLiteral("TxtNombre1A"), CodigosDeclaracion::kLargoNombre, rep);
         TxtNombre1N = texto(QStringLiteral("TxtNombre1N"), CodigosDeclaracion::kLargoNombre, rep);
         nombres(rep, gr, TxtNombre1A, TxtNombre1N, 3);
-        int filaRepresentante = 1;
-        for (int n : ListaCasillas::fCasillasDe(ListaCasillas::Seccion::Representante))
-            agregarFila(gr, filaRepresentante++, n);
+        filas(gr, ListaCasillas::Seccion::Representante);
         gr->setColumnStretch(1, 1);
         l->addWidget(rep);
         v->addWidget(f);

@@ -2,8 +2,25 @@
 #include "platform/utilitario.h"
 #include "shell/core/modglobal.h"
 #include <QFile>
+#include <QSqlRecord>
 
 namespace comunpersist {
+
+QStringList filasDeclaracion(const Database &db, const QString &ruc)
+{
+    QStringList l;
+    for (const char *tabla : {"CAB", "DET", "ACTA"}) {
+        for (const QSqlRecord &r : db.select(QStringLiteral("SELECT * FROM ") + QLatin1String(tabla)
+                                                 + QStringLiteral(" WHERE DOC_ID_D=? ORDER BY rowid"),
+                                             {ruc})) {
+            QStringList c{QLatin1String(tabla)};
+            for (int i = 0; i < r.count(); ++i)
+                c << r.value(i).toString();
+            l << c.join(QLatin1Char('|'));
+        }
+    }
+    return l;
+}
 
 QList<QPair<QString, QString>> leerFixture(const QString &nombre)
 {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class cUtilitario;
@@ -16,6 +17,10 @@ namespace comunpersist {
 // "casilla i_valor" lines of tests/fixtures/persist/<nombre>; blank lines and
 // '#' comments skipped. Empty when the file cannot be read.
 QList<QPair<QString, QString>> leerFixture(const QString &nombre);
+
+// Every row of the declaration of ruc in CAB, DET and ACTA, every column,
+// a text a row, in stored order.
+QStringList filasDeclaracion(const Database &db, const QString &ruc);
 
 // A new Entorno in env, its database opened into db and gdbBase, for form
 // 0951 of 1998. False when the Entorno could not be made.

@@ -26,23 +26,6 @@ const QString kRegistrada = QStringLiteral(
     "Otro usuario grabó una declaración de este contribuyente después de que usted abrió esta ventana. Para no"
     " reemplazarla, no se ha grabado nada: salga sin grabar y ábrala con la opción modificar declaración.");
 
-// Every row of the declaration in CAB, DET and ACTA, every column.
-QStringList filas(const Database &db)
-{
-    QStringList l;
-    for (const char *tabla : {"CAB", "DET", "ACTA"}) {
-        for (const QSqlRecord &r : db.select(QStringLiteral("SELECT * FROM ") + QLatin1String(tabla)
-                                                 + QStringLiteral(" WHERE DOC_ID_D=? ORDER BY rowid"),
-                                             {kRuc})) {
-            QStringList c{QLatin1String(tabla)};
-            for (int i = 0; i < r.count(); ++i)
-                c << r.value(i).toString();
-            l << c.join(QLatin1Char('|'));
-        }
-    }
-    return l;
-}
-
 QString det(const Database &db, const char *casilla)
 {
     return db.scalar(QStringLiteral("SELECT i_valor FROM DET WHERE DOC_ID_D=? AND Casilla=?"),
@@ -120,7 +103,7 @@ private slots:
             msg::ScriptedAnswerer m;
             QVERIFY(CmdGrabar_Click(a, *db));
         }
-        const QStringList deA = filas(*db);
+        const QStringList deA = comunpersist::filasDeclaracion(*db, kRuc);
 
         b.m.setTexto(301, QStringLiteral("2,000"));
         b.m.bModificado = true;
@@ -133,7 +116,7 @@ private slots:
         QCOMPARE(m.shown().first().title, b.caption());
         QCOMPARE(b.puntero, 0);
         // Nothing of B's stored; B's window keeps its edit to save later.
-        QCOMPARE(filas(*db), deA);
+        QCOMPARE(comunpersist::filasDeclaracion(*db, kRuc), deA);
         QCOMPARE(det(*db, "028"), QStringLiteral("4455667"));
         QCOMPARE(det(*db, "301"), QStringLiteral("1000"));
         QVERIFY(b.m.bModificado);
@@ -162,7 +145,7 @@ private slots:
         QVERIFY(!CmdGrabar_Click(b, *otra));
         QCOMPARE(m.shown().size(), 1);
         QCOMPARE(m.shown().first().text, kEliminada);
-        QVERIFY(filas(*db).isEmpty());
+        QVERIFY(comunpersist::filasDeclaracion(*db, kRuc).isEmpty());
     }
 
     // Both start a new declaration of the same taxpayer, none stored yet: A
@@ -189,13 +172,13 @@ private slots:
             msg::ScriptedAnswerer m;
             QVERIFY(CmdGrabar_Click(a, *db));
         }
-        const QStringList deA = filas(*db);
+        const QStringList deA = comunpersist::filasDeclaracion(*db, kRuc);
         b.m.setTexto(301, QStringLiteral("2,000"));
         msg::ScriptedAnswerer m;
         QVERIFY(!CmdGrabar_Click(b, *otra));
         QCOMPARE(m.shown().size(), 1);
         QCOMPARE(m.shown().first().text, kRegistrada);
-        QCOMPARE(filas(*db), deA);
+        QCOMPARE(comunpersist::filasDeclaracion(*db, kRuc), deA);
     }
 
     // A saves while B's window is being opened, between B's reads of the

@@ -20,23 +20,6 @@ const QString kRuc = QStringLiteral("20100070970");
 const QString kBloqueada =
     QStringLiteral("La base de datos está bloqueada por otro usuario o no tiene permiso para modificarla.\n 3051");
 
-// Every row of the declaration in CAB, DET and ACTA, every column.
-QStringList filas(const Database &db)
-{
-    QStringList l;
-    for (const char *tabla : {"CAB", "DET", "ACTA"}) {
-        for (const QSqlRecord &r : db.select(QStringLiteral("SELECT * FROM ") + QLatin1String(tabla)
-                                                 + QStringLiteral(" WHERE DOC_ID_D=? ORDER BY rowid"),
-                                             {kRuc})) {
-            QStringList c{QLatin1String(tabla)};
-            for (int i = 0; i < r.count(); ++i)
-                c << r.value(i).toString();
-            l << c.join(QLatin1Char('|'));
-        }
-    }
-    return l;
-}
-
 } // namespace
 
 class TstEscrituraConcurrente : public QObject {
@@ -82,7 +65,7 @@ class TstEscrituraConcurrente : public QObject {
         w.show();
         w.grdContrib->setCurrentCell(0, 0);
         w.CmdOpciones[0]->click();
-        return filas(*db).isEmpty();
+        return comunpersist::filasDeclaracion(*db, kRuc).isEmpty();
     }
 
 private slots:
@@ -149,7 +132,7 @@ private slots:
             v.m.setTexto(332, QStringLiteral("700"));
             v.m.bModificado = false;
         }
-        const QStringList antes = filas(*db);
+        const QStringList antes = comunpersist::filasDeclaracion(*db, kRuc);
         QVERIFY(!antes.isEmpty());
 
         if (retencion < 0)
@@ -158,7 +141,7 @@ private slots:
         QVERIFY(ajena.activa());
         msg::ScriptedAnswerer a(accion == QLatin1String("eliminar") ? QList<int>{msg::Yes} : QList<int>{});
         const bool ok = ejecutar(accion, v);
-        const QStringList despues = filas(*db);
+        const QStringList despues = comunpersist::filasDeclaracion(*db, kRuc);
         ajena.soltar();
 
         QStringList vistos;

@@ -1,7 +1,6 @@
 #include "declaration/core/casillas/listacasillas.h"
 #include "declaration/core/casillas/modelocasillas.h"
 #include <QHash>
-#include <QSet>
 
 namespace ListaCasillas {
 
@@ -66,8 +65,7 @@ const QList<int> &aCasillas()
 
 bool esCasilla(int n)
 {
-    static const QSet<int> s(aCasillas().begin(), aCasillas().end());
-    return s.contains(n);
+    return fFila(n) != nullptr;
 }
 
 QString LetraCasilla(int n)

@@ -18,16 +18,11 @@ QSet<int> conFormato(ListaCasillas::Formato f, bool visor)
     return QSet<int>(l.begin(), l.end());
 }
 
-const QSet<int> &codigos()
+// The code and text formats are the same in every window: the row's own.
+bool esCodigo(int n)
 {
-    static const QSet<int> s = conFormato(ListaCasillas::Formato::Codigo, false);
-    return s;
-}
-
-const QSet<int> &textos()
-{
-    static const QSet<int> s = conFormato(ListaCasillas::Formato::Texto, false);
-    return s;
+    const ListaCasillas::FilaCasilla *f = ListaCasillas::fFila(n);
+    return f && f->carga == ListaCasillas::Formato::Codigo;
 }
 
 QString texto(const QSqlRecord &r, const char *columna)
@@ -39,8 +34,9 @@ QString texto(const QSqlRecord &r, const char *columna)
 
 const FormatosCarga &FormatosCarga::declaracion()
 {
-    // Each box's load format is its row's (tablacasillas.cpp). A zero balance is a tax to pay of 0: its calculation leaves 138 at "0",
-    // and the box 137 rule reads 138 and 139 both "0" as no balance at all.
+    // Each box's load format is its row's (tablacasillas.cpp). A zero
+    // balance is a tax to pay of 0: its calculation leaves 138 at "0", and
+    // the box 137 rule reads 138 and 139 both "0" as no balance at all.
     static const FormatosCarga f{conFormato(ListaCasillas::Formato::Parentesis, false),
                                  conFormato(ListaCasillas::Formato::ConSigno, false), true};
     return f;
@@ -67,10 +63,10 @@ OrigenCarga OrigenCarga::enviada(const QString &correl)
 
 QString fTextoCargado(int n, const QString &valor, const FormatosCarga &f)
 {
-    if (textos().contains(n))
+    if (ListaCasillas::esTextoSinFormato(n))
         return valor;
     const double x = fImporteCasilla(valor);
-    if (codigos().contains(n)) {
+    if (esCodigo(n)) {
         // "########" shows a zero as nothing: the entry window keeps a
         // stored "0" as stored, or the next save would drop its row.
         const QString texto = vb::Format(std::fabs(x), QStringLiteral("########"));

@@ -5,11 +5,10 @@
 
 namespace {
 
-// The columns each table has for a declaration. DET's key columns are left
-// out: the key read by is the same for every row.
-const QString kCabecera = QStringLiteral("SELECT DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, fec_pro, bcolibrad,"
-                                         " nrocheque, cheque, efectivo, rectifica, estado, cNumero FROM CAB");
-constexpr int kCNumeroCabecera = 11;
+// Every column of the declaration's rows. cNumero first: it tells the bare
+// header. DET's key columns are left out: every row read has the same key.
+const QString kCabecera = QStringLiteral("SELECT cNumero, DOC_ID_D, TIP_DOC_D, PERIODO, FORMULARIO, fec_pro,"
+                                         " bcolibrad, nrocheque, cheque, efectivo, rectifica, estado FROM CAB");
 // By box: a box has one row per declaration.
 const QString kDetalle = QStringLiteral("SELECT Casilla, i_valor, idcasilla, cNumero FROM DET");
 
@@ -41,7 +40,7 @@ QByteArray fHuellaDeclaracion(const Database &db, const QString &ruc)
     // The header an annex calculator writes before the first save is no
     // declaration yet.
     const bool cabeceraSola = cab.isEmpty()
-        || (cab.size() == 1 && vb::Trim(vb::CStr(cab.first().at(kCNumeroCabecera))) == QLatin1String("0"));
+        || (cab.size() == 1 && vb::Trim(vb::CStr(cab.first().at(0))) == QLatin1String("0"));
     if (det.isEmpty() && cabeceraSola)
         return QByteArray();
     QByteArray b;

@@ -10,14 +10,14 @@ class Database;
 
 struct DeclaracionLeida {
     QString ruc;          // empty: the window has neither read nor written one
-    QByteArray huella;    // fHuellaDeclaracion of its rows then (the rows' own bytes)
+    QByteArray huella;    // fHuellaDeclaracion of its rows then
 };
 
 // Every column of the CAB and DET rows stored now under the key of ruc, each
 // value with its type, as bytes to compare (the DET rows by box; a few
-// kilobytes, kept whole: hashing them cost more than reading them). Empty when nothing
-// is stored: no DET row, and no CAB row other than the bare header an annex
-// calculator makes before the first save (cNumero "0").
+// kilobytes, kept whole: hashing them cost more than reading them). Empty
+// when nothing is stored: no DET row, and no CAB row other than the bare
+// header an annex calculator makes before the first save (cNumero "0").
 QByteArray fHuellaDeclaracion(const Database &db, const QString &ruc);
 
 // Why a save must not replace the stored declaration of ruc: another user
